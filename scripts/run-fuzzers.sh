@@ -1,0 +1,24 @@
+#!/bin/sh
+# Runs every fuzz target in the given folder for the given number of seconds,
+# starting from its seed corpus; new inputs go to a scratch copy of the corpus.
+set -e
+dir=$1
+seconds=${2:-30}
+src=$(dirname "$0")/../fuzz/corpus
+status=0
+for target in "$dir"/fuzz_*; do
+    [ -x "$target" ] || continue
+    name=$(basename "$target")
+    work="$dir/corpus-$name"
+    mkdir -p "$work"
+    [ -d "$src/$name" ] && cp -r "$src/$name/." "$work/"
+    echo "== $name for ${seconds}s"
+    if ! QT_QPA_PLATFORM=offscreen "$target" -max_total_time="$seconds" -rss_limit_mb=2048 \
+        -artifact_prefix="$dir/$name-" "$work" 2>"$dir/$name.log"; then
+        tail -40 "$dir/$name.log"
+        status=1
+    else
+        tail -1 "$dir/$name.log"
+    fi
+done
+exit $status

@@ -1,0 +1,145 @@
+#include "model/AppData.h"
+
+#include <algorithm>
+
+namespace tessel {
+
+AppData::AppData() { resetSettings(); }
+
+std::unique_ptr<Program> AppData::newProgram(ItemKind kind, const QString& kindWord)
+{
+    auto program = std::make_unique<Program>();
+    const auto k = static_cast<uint8_t>(kind);
+    program->type = k;
+    program->item = newProgramItem(k);
+    if (kind == ItemKind::Text)
+        program->summary = greeting();
+    const uint16_t number = ++kindCount[k];
+    program->name = kindWord + QString::number(number);
+    ++programCount;
+    return program;
+}
+
+Program* AppData::addProgram(ItemKind kind, const QString& kindWord)
+{
+    modified = 1;
+    if (programCount >= MaxPrograms)
+        return nullptr;
+    programs.push_back(newProgram(kind, kindWord));
+    return programs.back().get();
+}
+
+Program* AppData::adoptProgram(std::unique_ptr<Program> program)
+{
+    if (program->type < ItemKindCount)
+        ++kindCount[program->type];
+    ++programCount;
+    programs.push_back(std::move(program));
+    return programs.back().get();
+}
+
+void AppData::uncount(const Program& program)
+{
+    if (program.type < ItemKindCount && kindCount[program.type] > 0)
+        --kindCount[program.type];
+    if (programCount > 0)
+        --programCount;
+}
+
+int AppData::indexOf(const Program* program) const
+{
+    for (size_t i = 0; i < programs.size(); ++i)
+        if (programs[i].get() == program)
+            return static_cast<int>(i);
+    return -1;
+}
+
+void AppData::removeProgram(const Program* program)
+{
+    const int i = indexOf(program);
+    if (i < 0)
+        return;
+    modified = 1;
+    uncount(*programs[i]);
+    programs.erase(programs.begin() + i);
+}
+
+bool AppData::moveProgramUp(const Program* program)
+{
+    const int i = indexOf(program);
+    if (i <= 0)
+        return false;
+    std::swap(programs[i], programs[i - 1]);
+    modified = 1;
+    return true;
+}
+
+bool AppData::moveProgramDown(const Program* program)
+{
+    const int i = indexOf(program);
+    if (i < 0 || i + 1 >= static_cast<int>(programs.size()))
+        return false;
+    std::swap(programs[i], programs[i + 1]);
+    modified = 1;
+    return true;
+}
+
+void AppData::clearPrograms()
+{
+    for (const auto& program : programs)
+        uncount(*program);
+    programs.clear();
+}
+
+Program* AppData::findProgram(const void* treeItem) const
+{
+    if (!treeItem)
+        return nullptr;
+    for (const auto& program : programs)
+        if (program->treeItem == treeItem)
+            return program.get();
+    return nullptr;
+}
+
+void AppData::setSummaryFromText(Program* program, const QString& plainText)
+{
+    program->summary = plainText.left(24);
+    modified = 1;
+}
+
+QString AppData::greeting() const
+{
+    switch (lanID) {
+    case 2052:
+        return QStringLiteral(u"欢迎使用");
+    case 1028:
+    case 3076:
+        return QStringLiteral(u"歡迎使用");
+    default:
+        return QStringLiteral("Welcome");
+    }
+}
+
+void AppData::resetSettings()
+{
+    bright = 0;
+    bat = 1;
+    paraByte = 64;
+    lan = 0;
+    lanID = systemLanguageId();
+    appXmlPath = exeDir + QStringLiteral("app.xml");
+    currentPath.clear();
+    fileName = QStringLiteral("default.led");
+    dirPath = exeDir;
+    screenPara = ScreenPara {};
+    hostID = 0;
+    commType = 0;
+    commIndex = 0;
+    modified = 0;
+    kindCount = {};
+    programCount = 0;
+    recentFiles.clear();
+    screenParas.clear();
+}
+
+} // namespace tessel

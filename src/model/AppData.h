@@ -1,0 +1,86 @@
+// The application-wide state: the program list with its counters and the
+// modified flag, and every setting with its start value. One object for the
+// whole run, handed by reference to whoever needs it.
+#pragma once
+
+#include "model/Program.h"
+#include "model/Settings.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace tessel {
+
+constexpr int MaxPrograms = 12;
+
+class AppData {
+public:
+    AppData();
+
+    // --- program list ---
+    std::vector<std::unique_ptr<Program>> programs;
+    std::array<uint16_t, ItemKindCount> kindCount {};
+    uint16_t programCount = 0;
+    int32_t modified = 0;
+
+    // --- settings ---
+    uint8_t bright = 0; // 0 = 100 %, 1 = 66 %, 2 = 33 %
+    uint8_t bat = 1; // charge icon: 0 = "O", 1 = "I"
+    uint8_t paraByte = 64; // a byte of the screen-parameter exchange, never stored
+    uint8_t lan = 0; // position in the language menu
+    int32_t lanID = 1033; // Windows language identifier
+    QString exeDir; // ends in "/"
+    QString appXmlPath;
+    QString currentPath;
+    QString startupFile;
+    QString fileName = QStringLiteral("default.led");
+    QString dirPath;
+    ScreenPara screenPara;
+    uint8_t beforeClose = 0;
+    uint8_t afterExcute = 0; // non-zero: device outcomes in a message box
+    uint8_t trimSpace = 0; // 0 one screen width, 1 none, 2 half a screen width
+    uint8_t update = 0;
+    uint8_t hostID = 0;
+    uint8_t commType = 0;
+    uint8_t commIndex = 0;
+    std::vector<RecentFile> recentFiles; // oldest first
+    std::vector<ScreenPara> screenParas;
+
+    // A new record with the defaults of its kind, counted but not in the list.
+    // `kindWord` is the language table's word for the kind ("text", "image", ...).
+    std::unique_ptr<Program> newProgram(ItemKind kind, const QString& kindWord);
+    // Marks the list modified and appends a new program unless the list is full;
+    // returns the new program or nullptr.
+    Program* addProgram(ItemKind kind, const QString& kindWord);
+    // Appends a program read from a file and counts it; no limit applies.
+    Program* adoptProgram(std::unique_ptr<Program> program);
+    void removeProgram(const Program* program);
+    bool moveProgramUp(const Program* program);
+    bool moveProgramDown(const Program* program);
+    void clearPrograms();
+    Program* findProgram(const void* treeItem) const;
+    int indexOf(const Program* program) const;
+    void setSummaryFromText(Program* program, const QString& plainText);
+
+    // The greeting of a new text program for the current lanID.
+    QString greeting() const;
+
+    // Every setting back to its start value; the software options stay.
+    void resetSettings();
+
+private:
+    void uncount(const Program& program);
+};
+
+// The language identifier of a POSIX locale name such as "zh_CN.UTF-8"
+// (0 when unknown).
+int32_t languageIdForLocale(const QString& localeName);
+// The system rule: the locale's identifier when it is one of the nine the
+// program has texts for, otherwise 1033.
+int32_t systemLanguageId();
+int32_t supportedLanguageId(int32_t id);
+
+} // namespace tessel

@@ -1,0 +1,48 @@
+// The rich-text model: the plain text as the badge's rich edit control
+// reports it, one character format per character, and the paragraphs with
+// their alignment. It is what the RTF reader produces and the writer takes.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace tessel {
+
+struct CharFormat {
+    QString face; // up to 32 UTF-16 units
+    int twips = 200; // character height; 15 twips per pixel
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    uint32_t textColor = 0x000000; // 0x00BBGGRR; "automatic" reads as black
+    bool hasBackground = false; // no background: drawn on black
+    uint32_t backColor = 0x000000;
+
+    bool operator==(const CharFormat&) const = default;
+};
+
+enum class Alignment : uint8_t { Left = 0, Center = 1, Right = 2 };
+
+struct Paragraph {
+    Alignment alignment = Alignment::Left;
+    bool rightToLeft = false;
+
+    bool operator==(const Paragraph&) const = default;
+};
+
+// A paragraph break between two paragraphs is the one character u'\r';
+// a line break inside a paragraph (RTF \line) is u'\v'; a tab is u'\t'.
+constexpr char16_t ParagraphBreak = u'\r';
+constexpr char16_t LineBreak = u'\v';
+
+struct RichText {
+    QString text;
+    std::vector<CharFormat> formats; // formats.size() == text.size()
+    std::vector<Paragraph> paragraphs; // text.count(ParagraphBreak) + 1 entries
+    CharFormat insertionFormat; // the format of the end of the text (for typing on)
+
+    int length() const { return static_cast<int>(text.size()); }
+};
+
+} // namespace tessel
