@@ -1,0 +1,232 @@
+#include "encoding/CodePage.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <iconv.h>
+#include <vector>
+
+namespace tessel {
+
+namespace {
+
+// Owns one iconv conversion descriptor.
+class IconvHandle {
+public:
+    IconvHandle(const char* to, const char* from) : cd_(iconv_open(to, from)) { }
+    ~IconvHandle()
+    {
+        if (valid())
+            iconv_close(cd_);
+    }
+    IconvHandle(const IconvHandle&) = delete;
+    IconvHandle& operator=(const IconvHandle&) = delete;
+    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    iconv_t get() const { return cd_; }
+
+private:
+    iconv_t cd_;
+};
+
+} // namespace
+
+QByteArray iconvNameForCodePage(int codePage)
+{
+    switch (codePage) {
+    case CodePageUtf8:
+        return "UTF-8";
+    case CodePageUtf7:
+        return "UTF-7";
+    case CodePageUtf16LE:
+        return "UTF-16LE";
+    case CodePageUtf16BE:
+        return "UTF-16BE";
+    case 12000:
+    case CodePageUtf32:
+        return "UTF-32LE";
+    case 12001:
+        return "UTF-32BE";
+    case 20127:
+        return "ASCII";
+    case 20866:
+        return "KOI8-R";
+    case 21866:
+        return "KOI8-U";
+    case 50220:
+    case 50221:
+    case 50222:
+        return "ISO-2022-JP";
+    case 50225:
+        return "ISO-2022-KR";
+    case 51932:
+        return "EUC-JP";
+    case 51936:
+        return "EUC-CN";
+    case 51949:
+        return "EUC-KR";
+    case 52936:
+        return "HZ-GB-2312";
+    case 54936:
+        return "GB18030";
+    case 10000:
+        return "MACINTOSH";
+    case 20932:
+        return "EUC-JP";
+    default:
+        break;
+    }
+    if (codePage >= 28591 && codePage <= 28606)
+        return "ISO-8859-" + QByteArray::number(codePage - 28590);
+    return "CP" + QByteArray::number(codePage);
+}
+
+QString decodeCodePage(QByteArrayView bytes, int codePage)
+{
+    if (bytes.isEmpty())
+        return {};
+    if (codePage == CodePageUtf8)
+        return QString::fromUtf8(bytes);
+    IconvHandle primary("UTF-16LE", iconvNameForCodePage(codePage).constData());
+    IconvHandle fallback("UTF-16LE", "CP1252");
+    const IconvHandle& handle = primary.valid() ? primary : fallback;
+    if (!handle.valid())
+        return QString::fromLatin1(bytes);
+
+    std::vector<char16_t> out(static_cast<size_t>(bytes.size()) * 2 + 4);
+    char* in = const_cast<char*>(bytes.data());
+    size_t inLeft = static_cast<size_t>(bytes.size());
+    char* outPtr = reinterpret_cast<char*>(out.data());
+    size_t outLeft = out.size() * sizeof(char16_t);
+    while (inLeft > 0) {
+        if (iconv(handle.get(), &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1))
+            break;
+        if (errno == E2BIG) {
+            const size_t used = out.size() * sizeof(char16_t) - outLeft;
+            out.resize(out.size() * 2);
+            outPtr = reinterpret_cast<char*>(out.data()) + used;
+            outLeft = out.size() * sizeof(char16_t) - used;
+            continue;
+        }
+        // An invalid or truncated sequence: one replacement character per byte.
+        if (outLeft < sizeof(char16_t)) {
+            const size_t used = out.size() * sizeof(char16_t) - outLeft;
+            out.resize(out.size() * 2);
+            outPtr = reinterpret_cast<char*>(out.data()) + used;
+            outLeft = out.size() * sizeof(char16_t) - used;
+        }
+        const char16_t replacement = u'\uFFFD';
+        std::memcpy(outPtr, &replacement, sizeof replacement);
+        outPtr += sizeof replacement;
+        outLeft -= sizeof replacement;
+        ++in;
+        --inLeft;
+        iconv(handle.get(), nullptr, nullptr, nullptr, nullptr);
+    }
+    const size_t units = (out.size() * sizeof(char16_t) - outLeft) / sizeof(char16_t);
+    return QString(reinterpret_cast<const QChar*>(out.data()), static_cast<qsizetype>(units));
+}
+
+QByteArray encodeCodePage(QStringView text, int codePage, bool* lossy)
+{
+    if (lossy)
+        *lossy = false;
+    if (text.isEmpty())
+        return {};
+    if (codePage == CodePageUtf8)
+        return text.toUtf8();
+    IconvHandle handle(iconvNameForCodePage(codePage).constData(), "UTF-16LE");
+    if (!handle.valid())
+        return text.toLatin1();
+
+    QByteArray out;
+    out.resize(text.size() * 4 + 16);
+    char* in = reinterpret_cast<char*>(const_cast<QChar*>(text.data()));
+    size_t inLeft = static_cast<size_t>(text.size()) * sizeof(QChar);
+    char* outPtr = out.data();
+    size_t outLeft = static_cast<size_t>(out.size());
+    while (inLeft > 0) {
+        if (iconv(handle.get(), &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1))
+            break;
+        const auto used = static_cast<qsizetype>(outPtr - out.data());
+        if (errno == E2BIG || outLeft < 1) {
+            out.resize(out.size() * 2);
+            outPtr = out.data() + used;
+            outLeft = static_cast<size_t>(out.size() - used);
+            if (errno == E2BIG)
+                continue;
+        }
+        // A character the code page lacks (a surrogate pair counts as one).
+        if (lossy)
+            *lossy = true;
+        *outPtr++ = '?';
+        --outLeft;
+        const auto unit = *reinterpret_cast<const char16_t*>(in);
+        const size_t skip = (QChar::isHighSurrogate(unit) && inLeft >= 4) ? 4 : 2;
+        in += skip;
+        inLeft -= std::min(skip, inLeft);
+        iconv(handle.get(), nullptr, nullptr, nullptr, nullptr);
+    }
+    out.truncate(outPtr - out.data());
+    return out;
+}
+
+bool isWellFormedUtf8(QByteArrayView bytes)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* end = p + bytes.size();
+    while (p < end) {
+        const unsigned char c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        int extra;
+        uint32_t cp;
+        if (c >= 0xC2 && c <= 0xDF) {
+            extra = 1;
+            cp = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            extra = 2;
+            cp = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            extra = 3;
+            cp = c & 0x07;
+        } else {
+            return false;
+        }
+        if (end - p <= extra)
+            return false;
+        for (int i = 1; i <= extra; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (p[i] & 0x3F);
+        }
+        // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+        if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF))
+            || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        p += extra + 1;
+    }
+    return true;
+}
+
+int ansiCodePageForLanguage(int32_t lanID)
+{
+    switch (lanID) {
+    case 2052:
+        return 936;
+    case 1028:
+    case 3076:
+        return 950;
+    case 1041:
+        return 932;
+    case 1042:
+        return 949;
+    case 1025:
+        return 1256;
+    default:
+        return 1252;
+    }
+}
+
+} // namespace tessel
