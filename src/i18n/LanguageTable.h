@@ -1,0 +1,55 @@
+// The application-wide table of user-visible texts, filled from the language
+// file that the language identifier chooses, and the language menu that sets
+// that identifier. A text the file does not hold is empty: there are no
+// built-in defaults.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace tessel {
+
+class LanguageTable {
+public:
+    static constexpr int EntryCount = 207;
+
+    // Every key in the table's fixed order: single keys, then the indexed
+    // families ("borderAspectMatrix0".., "msg0".., "tip0"..).
+    static const std::array<QString, EntryCount>& keys();
+
+    // Fills every entry from the file and section chosen by lanID (exeDir ends
+    // in "/"); a missing file, section or key gives the empty text.
+    void load(const QString& exeDir, int32_t lanID);
+
+    // By key name, without regard to case; empty for an unknown key.
+    QString text(QStringView key) const;
+    QString msg(int index) const; // "msg%d"
+    QString tip(int index) const; // "tip%d"
+    QString matrix(QStringView family, int index) const; // e.g. matrix(u"effectActionMatrix", 3)
+
+private:
+    std::array<QString, EntryCount> entries_ {};
+};
+
+struct LanguageChoice {
+    uint8_t lan;
+    int32_t lanID;
+};
+
+// The language menu: commands 770-778 -> lan and lanID; "Auto" (770)
+// evaluates the system rule anew. Other commands give nothing.
+std::optional<LanguageChoice> languageForCommand(int command);
+// The fixed labels "Auto", "简体中文", ...; empty for other commands.
+QString languageMenuLabel(int command);
+// "english.ini", ...; empty for ids without a language file.
+QString languageFileName(int32_t lanID);
+// "English", ...; empty for ids without a language file.
+QString languageSection(int32_t lanID);
+
+constexpr int FirstLanguageCommand = 770;
+constexpr int LastLanguageCommand = 778;
+
+} // namespace tessel

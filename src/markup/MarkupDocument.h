@@ -1,0 +1,70 @@
+// An XML document held as one UTF-16 text with an index of its elements, walked
+// and extended through a cursor (parent, current, child). It never rejects a
+// document: what it cannot understand goes to the result log, and it goes on.
+#pragma once
+
+#include "markup/ElementIndex.h"
+#include "markup/ResultLog.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+namespace tessel {
+
+class MarkupDocument {
+public:
+    MarkupDocument();
+
+    // Replaces the whole text, empties the log and indexes the elements. True
+    // when well-formed: one top-level element, no structural error.
+    bool setText(const QString& text);
+    const QString& text() const;
+
+    // Reads and decodes a file (byte-order marks, declared encoding, UTF-8
+    // detection, ANSI fallback), then indexes it as setText does.
+    bool loadFile(const QString& path);
+    // The decoding and indexing half of loadFile, for bytes already in memory.
+    // False (text empty) only when the bytes cannot be taken in at all.
+    bool setBytes(QByteArrayView bytes);
+    // Encodes the text and writes it to a temporary file beside the target,
+    // then renames that over the target. On failure the old file stays as it was.
+    bool saveFile(const QString& path);
+
+    bool findElement(const QString& name = QString()); // empty name: any element
+    bool enterElement();
+    bool leaveElement();
+    bool findChildElement(const QString& name = QString());
+
+    QString attribute(const QString& name) const;
+    QString childElementText() const;
+
+    bool setAttribute(const QString& name, const QString& value);
+    bool setAttribute(const QString& name, long long value); // written as decimal ("%d")
+    bool appendElement(const QString& name, const QString& text = QString());
+    bool appendChildElement(const QString& name, const QString& text = QString());
+
+    const QString& resultLog() const;
+
+    // The system ANSI code page: used for files that are neither declared nor
+    // valid UTF-8, and for unrecognised encoding names. Default 1252.
+    void setAnsiCodePage(int codePage);
+
+    // Whether the last parse found a structural error (unended or lone tags,
+    // syntax faults, no root or more than one).
+    bool hasErrors() const;
+
+private:
+    void resetCursor();
+    bool insertElement(int parent, int after, const QString& name, const QString& content);
+    QString tagName(int element) const;
+
+    QString text_;
+    ElementIndex index_;
+    ResultLog log_;
+    int parent_ = 0;
+    int current_ = 0;
+    int child_ = 0;
+    int ansiCodePage_ = 1252;
+};
+
+} // namespace tessel

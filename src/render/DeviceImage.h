@@ -1,0 +1,29 @@
+// The device image: the whole byte string one send transfers to the badge,
+// a global header, one header per program and the LED frames of all programs.
+#pragma once
+
+#include "model/AppData.h"
+#include "render/ScreenGeometry.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace tessel {
+
+constexpr int GlobalHeaderSize = 8;
+constexpr int ProgramHeaderSize = 16;
+constexpr int MaxEncodedPrograms = 255;
+
+struct DeviceImageBuild {
+    QByteArray bytes; // the whole device image; 8 bytes or less: nothing to send
+    int programCount = 0; // programs encoded
+    bool tooManyPrograms = false; // more than 255 would be encoded: the count byte cannot hold them
+};
+
+// Encodes every ticked text and image program of the list for the badge's
+// geometry (ComputeScreenGeometry already applied). Texts are read from
+// `save` with the ANSI code page of data.lanID, icons are looked up beside
+// the executable (exeDir ends in "/"), pictures at their `fileName`.
+DeviceImageBuild BuildDeviceImage(const AppData& data, const ScreenGeometry& geometry, const QString& exeDir);
+
+} // namespace tessel
