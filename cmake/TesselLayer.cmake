@@ -31,8 +31,14 @@ function(tessel_layer_tests name)
     target_compile_definitions(tests_${name} PRIVATE
         TESSEL_SOURCE_DIR="${PROJECT_SOURCE_DIR}" TESSEL_BIN_DIR="${TESSEL_BIN_DIR}")
     target_link_libraries(tests_${name} PRIVATE ${T_DEPS} GTest::gtest GTest::gmock)
+    # Tests read the language files and the icon library beside the binaries.
+    add_dependencies(tests_${name} tessel_data)
+    if(TARGET tessel_icons)
+        add_dependencies(tests_${name} tessel_icons)
+    endif()
     gtest_discover_tests(tests_${name}
         DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 60
         WORKING_DIRECTORY ${TESSEL_BIN_DIR}
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

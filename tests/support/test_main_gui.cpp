@@ -4,6 +4,10 @@
 
 int main(int argc, char** argv)
 {
+    // Tests never open windows on a display: the offscreen platform serves
+    // both the test run and the listing of tests.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QGuiApplication app(argc, argv);
     return RUN_ALL_TESTS();
