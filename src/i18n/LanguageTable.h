@@ -24,7 +24,7 @@ public:
     // in "/"); a missing file, section or key gives the empty text.
     void load(const QString& exeDir, int32_t lanID);
 
-    // By key name, without regard to case; empty for an unknown key.
+    // By key name as written in the table; empty for an unknown key.
     QString text(QStringView key) const;
     QString msg(int index) const; // "msg%d"
     QString tip(int index) const; // "tip%d"
