@@ -9,8 +9,25 @@
 
 namespace tessel {
 
+// The longest face name a character format holds, in UTF-16 units.
+constexpr qsizetype MaxFaceLength = 32;
+
+// A face name as a format holds it: without surrounding white space and cut
+// to MaxFaceLength units (never between the halves of a surrogate pair).
+inline QString normalizedFaceName(const QString& face)
+{
+    QString name = face.trimmed();
+    if (name.size() > MaxFaceLength) {
+        qsizetype length = MaxFaceLength;
+        if (name[length - 1].isHighSurrogate())
+            --length;
+        name = name.left(length).trimmed();
+    }
+    return name;
+}
+
 struct CharFormat {
-    QString face; // up to 32 UTF-16 units
+    QString face; // up to MaxFaceLength UTF-16 units
     int twips = 200; // character height; 15 twips per pixel
     bool bold = false;
     bool italic = false;
