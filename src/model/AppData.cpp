@@ -4,7 +4,10 @@
 
 namespace tessel {
 
-AppData::AppData() { resetSettings(); }
+AppData::AppData()
+{
+    resetSettings();
+}
 
 std::unique_ptr<Program> AppData::newProgram(ItemKind kind, const QString& kindWord)
 {
@@ -23,17 +26,27 @@ std::unique_ptr<Program> AppData::newProgram(ItemKind kind, const QString& kindW
 Program* AppData::addProgram(ItemKind kind, const QString& kindWord)
 {
     modified = 1;
-    if (programCount >= MaxPrograms)
+    // The list length counts too: the 16-bit counter stops at its maximum for
+    // an enormous file and no longer tells the length.
+    if (programCount >= MaxPrograms || programs.size() >= MaxPrograms)
         return nullptr;
     programs.push_back(newProgram(kind, kindWord));
     return programs.back().get();
 }
 
+// Counters stop at their maximum instead of wrapping, so that a file with
+// more than 65535 programs cannot make the list look short.
+static void countUp(uint16_t& counter)
+{
+    if (counter < UINT16_MAX)
+        ++counter;
+}
+
 Program* AppData::adoptProgram(std::unique_ptr<Program> program)
 {
     if (program->type < ItemKindCount)
-        ++kindCount[program->type];
-    ++programCount;
+        countUp(kindCount[program->type]);
+    countUp(programCount);
     programs.push_back(std::move(program));
     return programs.back().get();
 }
@@ -103,7 +116,12 @@ Program* AppData::findProgram(const void* treeItem) const
 
 void AppData::setSummaryFromText(Program* program, const QString& plainText)
 {
-    program->summary = plainText.left(24);
+    // A character outside the basic plane is two code units: cutting between
+    // them would leave half a character that no file can store.
+    qsizetype length = std::min<qsizetype>(plainText.size(), SummaryLength);
+    if (length == SummaryLength && plainText.at(length - 1).isHighSurrogate())
+        --length;
+    program->summary = plainText.left(length);
     modified = 1;
 }
 

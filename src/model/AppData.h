@@ -15,6 +15,7 @@
 namespace tessel {
 
 constexpr int MaxPrograms = 12;
+constexpr qsizetype SummaryLength = 24; // characters of a text program's plain text in its summary
 
 class AppData {
 public:
@@ -55,7 +56,8 @@ public:
     // Marks the list modified and appends a new program unless the list is full;
     // returns the new program or nullptr.
     Program* addProgram(ItemKind kind, const QString& kindWord);
-    // Appends a program read from a file and counts it; no limit applies.
+    // Appends a program read from a file and counts it; no limit applies, and
+    // the counters stop at their maximum rather than wrap.
     Program* adoptProgram(std::unique_ptr<Program> program);
     void removeProgram(const Program* program);
     bool moveProgramUp(const Program* program);

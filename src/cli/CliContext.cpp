@@ -1,0 +1,49 @@
+#include "cli/CliContext.h"
+
+#include "cli/CliCommand.h"
+#include "files/FileMessages.h"
+#include "files/ProgramFile.h"
+#include "files/ProgramPath.h"
+#include "files/SettingsFile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace tessel::cli {
+
+void initCliContext(CliContext& context)
+{
+    initCliContext(context, QCoreApplication::applicationDirPath() + u'/');
+}
+
+void initCliContext(CliContext& context, const QString& exeDir)
+{
+    initSettings(context.data, exeDir);
+    context.texts.load(context.data.exeDir, context.data.lanID);
+}
+
+QString programPathFromArgument(const CliContext& context, const QString& argument)
+{
+    return relativeToExeDir(context.data, QFileInfo(argument).absoluteFilePath());
+}
+
+int readProgramArgument(CliContext& context, const QString& argument)
+{
+    AppData& data = context.data;
+    const QString path = programPathFromArgument(context, argument);
+    const QString file = resolveProgramPath(data, path);
+    if (argument.isEmpty() || !QFileInfo(file).isFile() || !checkProgramFile(file)) {
+        std::fprintf(stderr, "%s\n", openFailedMessage(argument).toUtf8().constData());
+        return ExitFailure;
+    }
+    const PathParts parts = splitAtLastSeparator(path);
+    data.fileName = parts.fileName;
+    data.dirPath = parts.folder;
+    data.currentPath = path;
+    data.clearPrograms();
+    readProgramFile(data, path);
+    return ExitSuccess;
+}
+
+} // namespace tessel::cli

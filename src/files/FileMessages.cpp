@@ -1,0 +1,39 @@
+#include "files/FileMessages.h"
+
+#include "model/AppData.h"
+
+namespace tessel {
+
+static bool isChinese(int32_t lanID)
+{
+    return lanID == 1028 || lanID == 2052 || lanID == 3076;
+}
+
+QString saveQuestion(const AppData& data)
+{
+    const bool chinese = isChinese(data.lanID);
+    if (!data.currentPath.isEmpty()) {
+        const QString format = chinese ? QStringLiteral(u"您想将更改保存到 \r\n%1 吗?")
+                                       : QStringLiteral("Do you save changes to \r\n%1?");
+        return format.arg(data.currentPath);
+    }
+    const QString format
+        = chinese ? QStringLiteral(u"您想将更改保存到 %1 吗?") : QStringLiteral("Do you save changes to %1?");
+    return format.arg(data.fileName);
+}
+
+QString openFailedMessage(const QString& path)
+{
+    return QStringLiteral(u"%1 文件不存在或者内容出错！").arg(path);
+}
+
+QString writeFailedMessage(int32_t lanID, const QString& path, const QString& reason)
+{
+    QString message = isChinese(lanID) ? QStringLiteral(u"无法写入文件 %1！").arg(path)
+                                       : QStringLiteral("The file %1 could not be written.").arg(path);
+    if (!reason.isEmpty())
+        message += u'\n' + reason;
+    return message;
+}
+
+} // namespace tessel

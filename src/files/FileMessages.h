@@ -1,0 +1,28 @@
+// The texts the file commands show: they are fixed by language identifier,
+// not taken from the language table.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace tessel {
+
+class AppData;
+
+// The caption of the save question and of write failures.
+inline const QString SaveCaption = QStringLiteral("K9057R");
+// The caption of the failed-open message.
+inline const QString OpenFailedCaption = QStringLiteral("Dovrel");
+
+// "Do you save changes to ...?" with currentPath, or with fileName while the
+// list was never saved; in Chinese for 1028, 2052 and 3076.
+QString saveQuestion(const AppData& data);
+
+// "%s 文件不存在或者内容出错！" with the path.
+QString openFailedMessage(const QString& path);
+
+// That the file at the path could not be written, with the system's reason
+// when one is known.
+QString writeFailedMessage(int32_t lanID, const QString& path, const QString& reason);
+
+} // namespace tessel
