@@ -1,0 +1,281 @@
+// tessel-cli send, search, clear, brightness, get-params and set-params: the
+// editor's device exchanges, run by the same state machines with a real
+// event loop, the real reader thread and QTimer window timers, against the
+// badge or the simulator.
+#include "cli/CliCommand.h"
+#include "cli/CliContext.h"
+#include "cli/CliDevice.h"
+#include "cli/CliDeviceHost.h"
+#include "cli/CliDeviceOutcome.h"
+#include "device/ScreenParaExchange.h"
+#include "device/SendSession.h"
+#include "render/DeviceImage.h"
+
+#include <QEventLoop>
+#include <cstdio>
+#include <unistd.h>
+
+namespace tessel::cli {
+
+namespace {
+
+void printError(const QString& message)
+{
+    std::fprintf(stderr, "tessel-cli: %s\n", message.toUtf8().constData());
+}
+
+std::optional<int> parseNumber(const QString& text, int low, int high)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+// A number, or one of the names of its values ("R", "RG", "RGB").
+std::optional<int> parseChoice(const QString& text, const QStringList& names)
+{
+    for (int i = 0; i < names.size(); ++i)
+        if (text.compare(names[i], Qt::CaseInsensitive) == 0)
+            return i;
+    return parseNumber(text, 0, static_cast<int>(names.size()) - 1);
+}
+
+bool serialChosen(const CliContext& context)
+{
+    if (context.data.commType == 0)
+        return false;
+    printError(QStringLiteral("the serial interface is chosen in app.xml (commType %1): nothing was sent")
+                   .arg(context.data.commType));
+    return true;
+}
+
+int runSendSession(CliContext& context, CliDevice& device, DeviceOperation operation)
+{
+    const ProgressBar bar = operation == DeviceOperation::Send && isatty(fileno(stdout)) != 0
+        ? ProgressBar::Shown
+        : ProgressBar::Hidden;
+    CliDeviceHost host(bar);
+    const AppData& data = context.data;
+    SendSession session(data, context.texts, device.link(), host,
+        [&data](const ScreenGeometry& geometry) { return BuildDeviceImage(data, geometry, data.exeDir); });
+    QEventLoop loop;
+    host.onTimer = [&session](int id) { session.OnTimer(id); };
+    host.onEnded = [&loop] { loop.quit(); };
+    session.RunDeviceCommand(operation);
+    if (session.running())
+        loop.exec();
+    const bool filesWritten = device.writeSimulatorFiles();
+    const int status
+        = finishExchange(context.texts, ExchangeKind::Send, session.result(), session.openResult());
+    return filesWritten ? status : ExitFailure;
+}
+
+int runScreenParaExchange(
+    CliContext& context, CliDevice& device, DeviceOperation operation, const ScreenParaChoice& choice)
+{
+    CliDeviceHost host(ProgressBar::Hidden);
+    host.choice = choice;
+    ScreenParaExchange exchange(context.data, context.texts, device.link(), host);
+    QEventLoop loop;
+    host.onTimer = [&exchange](int id) { exchange.OnTimer(id); };
+    host.onEnded = [&loop] { loop.quit(); };
+    exchange.RunCommand(operation);
+    if (exchange.running())
+        loop.exec();
+    const bool filesWritten = device.writeSimulatorFiles();
+    if (exchange.result() == ExchangeResult::ParametersRead && exchange.readPara())
+        std::printf("%s\n", ScreenParaSummary(*exchange.readPara()).toUtf8().constData());
+    const int status = finishExchange(
+        context.texts, ExchangeKind::ScreenParameters, exchange.result(), exchange.openResult());
+    return filesWritten ? status : ExitFailure;
+}
+
+// The common start of every device command: the device options, nothing
+// else left over unless the command takes it, and the editor's settings.
+struct Prepared {
+    DeviceOptions device;
+    QStringList rest;
+};
+
+std::optional<Prepared> prepare(const QStringList& args)
+{
+    QStringList rest = args;
+    const auto device = takeDeviceOptions(rest);
+    if (!device)
+        return std::nullopt;
+    return Prepared { *device, rest };
+}
+
+bool noArguments(const QStringList& rest)
+{
+    if (rest.isEmpty())
+        return true;
+    printError(QStringLiteral("unexpected argument '%1'").arg(rest.first()));
+    return false;
+}
+
+int runToolCommand(const QStringList& args, DeviceOperation operation)
+{
+    const auto prepared = prepare(args);
+    if (!prepared || !noArguments(prepared->rest))
+        return ExitUsage;
+    CliContext context;
+    initCliContext(context);
+    if (serialChosen(context))
+        return ExitFailure;
+    CliDevice device(prepared->device);
+    return runSendSession(context, device, operation);
+}
+
+int runSend(const QStringList& args)
+{
+    const auto prepared = prepare(args);
+    if (!prepared)
+        return ExitUsage;
+    if (prepared->rest.size() != 1 || prepared->rest.first().startsWith(u'-')) {
+        printError(QStringLiteral("send wants one program file"));
+        return ExitUsage;
+    }
+    CliContext context;
+    initCliContext(context);
+    if (const int status = readProgramArgument(context, prepared->rest.first()); status != ExitSuccess)
+        return status;
+    if (serialChosen(context))
+        return ExitFailure;
+    CliDevice device(prepared->device);
+    return runSendSession(context, device, DeviceOperation::Send);
+}
+
+int runBrightness(const QStringList& args)
+{
+    auto prepared = prepare(args);
+    if (!prepared)
+        return ExitUsage;
+    std::optional<int> value;
+    if (!prepared->rest.isEmpty()) {
+        value = parseNumber(prepared->rest.takeFirst(), 0, 2);
+        if (!value) {
+            printError(QStringLiteral("brightness wants 0 (100 %), 1 (66 %) or 2 (33 %)"));
+            return ExitUsage;
+        }
+    }
+    if (!noArguments(prepared->rest))
+        return ExitUsage;
+    CliContext context;
+    initCliContext(context);
+    if (value)
+        context.data.bright = static_cast<uint8_t>(*value);
+    if (serialChosen(context))
+        return ExitFailure;
+    CliDevice device(prepared->device);
+    return runSendSession(context, device, DeviceOperation::SetBrightness);
+}
+
+int runGetParams(const QStringList& args)
+{
+    const auto prepared = prepare(args);
+    if (!prepared || !noArguments(prepared->rest))
+        return ExitUsage;
+    CliContext context;
+    initCliContext(context);
+    if (serialChosen(context))
+        return ExitFailure;
+    CliDevice device(prepared->device);
+    return runScreenParaExchange(context, device, DeviceOperation::GetScreenParameters, {});
+}
+
+// --id N --height H --width W --rgb R --oe O --data D; a value not given is
+// that of the current screen parameter set.
+std::optional<ScreenParaChoice> parseScreenParaChoice(const QStringList& rest, ScreenParaChoice choice)
+{
+    for (int i = 0; i < rest.size(); ++i) {
+        const QString& option = rest[i];
+        if (i + 1 >= rest.size()) {
+            printError(QStringLiteral("unexpected argument '%1'").arg(option));
+            return std::nullopt;
+        }
+        const QString& text = rest[++i];
+        std::optional<int> value;
+        int* field = nullptr;
+        if (option == QLatin1String("--id")) {
+            value = parseNumber(text, 0, MaxScreenId);
+            field = &choice.id;
+        } else if (option == QLatin1String("--height")) {
+            value = parseNumber(text, 12, 16);
+            if (value && *value != 12 && *value != 14 && *value != 16)
+                value.reset();
+            field = &choice.height;
+        } else if (option == QLatin1String("--width")) {
+            value = parseNumber(text, 1, 16 * 16);
+            field = &choice.width;
+        } else if (option == QLatin1String("--rgb")) {
+            value = parseChoice(text, { RgbText(0), RgbText(1), RgbText(2) });
+            field = &choice.rgb;
+        } else if (option == QLatin1String("--oe")) {
+            value = parseChoice(text, { OeText(0), OeText(1) });
+            if (!value && text.compare(QLatin1String("High"), Qt::CaseInsensitive) == 0)
+                value = 1;
+            field = &choice.oe;
+        } else if (option == QLatin1String("--data")) {
+            value = parseChoice(text, { PolarityText(0), PolarityText(1) });
+            field = &choice.polarity;
+        } else {
+            printError(QStringLiteral("unexpected argument '%1'").arg(option));
+            return std::nullopt;
+        }
+        if (!value) {
+            printError(QStringLiteral("%1: '%2' is not one of its values").arg(option, text));
+            return std::nullopt;
+        }
+        *field = *value;
+    }
+    // The widths a height offers: 3h, 4h, ... 16h.
+    const int h = choice.height;
+    if (choice.width % h != 0 || choice.width < 3 * h || choice.width > 16 * h) {
+        printError(QStringLiteral("--width for height %1 is one of %2, %3, ... %4")
+                       .arg(h)
+                       .arg(3 * h)
+                       .arg(4 * h)
+                       .arg(16 * h));
+        return std::nullopt;
+    }
+    return choice;
+}
+
+int runSetParams(const QStringList& args)
+{
+    const auto prepared = prepare(args);
+    if (!prepared)
+        return ExitUsage;
+    CliContext context;
+    initCliContext(context);
+    const auto choice = parseScreenParaChoice(prepared->rest, ChoiceOf(context.data.screenPara));
+    if (!choice)
+        return ExitUsage;
+    if (serialChosen(context))
+        return ExitFailure;
+    CliDevice device(prepared->device);
+    return runScreenParaExchange(context, device, DeviceOperation::SetScreenParameters, *choice);
+}
+
+const CliCommandRegistration sendCommand(
+    { "send", "FILE.led [--device usb|sim] [--sim-dump FILE] [--sim-log FILE]", runSend });
+const CliCommandRegistration searchCommand(
+    { "search", "[--device usb|sim] [--sim-dump FILE] [--sim-log FILE]",
+        [](const QStringList& args) { return runToolCommand(args, DeviceOperation::Search); } });
+const CliCommandRegistration clearCommand({ "clear", "[--device usb|sim] [--sim-dump FILE] [--sim-log FILE]",
+    [](const QStringList& args) { return runToolCommand(args, DeviceOperation::ClearScreen); } });
+const CliCommandRegistration brightnessCommand(
+    { "brightness", "[0|1|2] [--device usb|sim] [--sim-dump FILE] [--sim-log FILE]", runBrightness });
+const CliCommandRegistration getParamsCommand(
+    { "get-params", "[--device usb|sim] [--sim-dump FILE] [--sim-log FILE]", runGetParams });
+const CliCommandRegistration setParamsCommand({ "set-params",
+    "[--id N] [--height 12|14|16] [--width W] [--rgb R|RG|RGB] [--oe Low|Hign] [--data 595|5026] "
+    "[--device usb|sim] [--sim-dump FILE] [--sim-log FILE]",
+    runSetParams });
+
+} // namespace
+
+} // namespace tessel::cli

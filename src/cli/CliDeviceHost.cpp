@@ -1,0 +1,71 @@
+#include "cli/CliDeviceHost.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tessel::cli {
+
+namespace {
+constexpr int BarWidth = 40;
+} // namespace
+
+CliDeviceHost::CliDeviceHost(ProgressBar progressBar)
+    : progressBar_(progressBar)
+{
+}
+
+CliDeviceHost::~CliDeviceHost() = default;
+
+void CliDeviceHost::armTimer(ExchangeTimer timer, int intervalMs)
+{
+    auto& slot = timers_[timer];
+    if (!slot) {
+        slot = std::make_unique<QTimer>();
+        QObject::connect(slot.get(), &QTimer::timeout, [this, timer] {
+            if (onTimer)
+                onTimer(timer);
+        });
+    }
+    slot->start(intervalMs);
+}
+
+void CliDeviceHost::stopTimer(ExchangeTimer timer)
+{
+    if (const auto it = timers_.find(timer); it != timers_.end())
+        it->second->stop();
+}
+
+void CliDeviceHost::enableToolBar()
+{
+    if (progressDrawn_) {
+        std::fputc('\n', stdout);
+        progressDrawn_ = false;
+    }
+    if (onEnded)
+        onEnded();
+}
+
+void CliDeviceHost::setProgressRange(int, int maximum)
+{
+    progressMaximum_ = maximum;
+    progress_ = 0;
+}
+
+void CliDeviceHost::setProgressPosition(int position)
+{
+    progress_ = position;
+    drawProgress();
+}
+
+void CliDeviceHost::drawProgress()
+{
+    if (progressBar_ != ProgressBar::Shown || progressMaximum_ <= 0)
+        return;
+    const int filled = std::clamp(progress_ * BarWidth / progressMaximum_, 0, BarWidth);
+    std::fprintf(stdout, "\r[%s%s] %d/%d", QByteArray(filled, '#').constData(),
+        QByteArray(BarWidth - filled, ' ').constData(), progress_, progressMaximum_);
+    std::fflush(stdout);
+    progressDrawn_ = true;
+}
+
+} // namespace tessel::cli

@@ -1,0 +1,19 @@
+// How a device command of tessel-cli ends: the outcome in the language
+// table's words (an English fallback where the table has none), on stdout
+// for a completed command and on stderr otherwise, and the exit status.
+#pragma once
+
+#include "device/ExchangeResult.h"
+#include "device/HidTransport.h"
+#include "i18n/LanguageTable.h"
+
+namespace tessel::cli {
+
+enum class ExchangeKind { Send, ScreenParameters };
+
+// Prints the outcome and returns ExitSuccess or ExitFailure. A badge that is
+// attached but not accessible is told apart from a missing one.
+int finishExchange(
+    const LanguageTable& texts, ExchangeKind kind, ExchangeResult result, LinkOpenResult openResult);
+
+} // namespace tessel::cli

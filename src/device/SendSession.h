@@ -1,0 +1,102 @@
+// The send session: the main frame's exchange with the badge. It opens the
+// link, shakes hands, then sends one command (search, clear screen,
+// brightness, charge icon) or the whole device image, and reports the
+// outcome. A window-free state machine driven by RunDeviceCommand or
+// StartExchange, OnDeviceReply and OnTimer on the owner's thread.
+//
+// States: Idle; AwaitHandshake (timer 1625); AwaitReply, AwaitBeginAnswer and
+// AwaitAck (timer 1626, each packet written at most three times). Every end
+// closes the link, shows the outcome (message box captioned "Tessel" when the
+// setting afterExcute is set, otherwise status pane 0 as "\t%s"), arms timer
+// 1624 and enables the tool bar again.
+#pragma once
+
+#include "device/DeviceLink.h"
+#include "device/DeviceOperation.h"
+#include "device/ExchangeResult.h"
+#include "device/Packet.h"
+#include "device/SendSessionHost.h"
+#include "render/DeviceImage.h"
+#include "render/ScreenGeometry.h"
+
+#include <QByteArray>
+#include <array>
+#include <functional>
+
+namespace tessel {
+
+class AppData;
+class LanguageTable;
+
+// Builds the device image for the badge's geometry (ComputeScreenGeometry
+// applied); the main frame passes BuildDeviceImage with its program list.
+using ImageBuilder = std::function<DeviceImageBuild(const ScreenGeometry& geometry)>;
+
+enum class SessionState { Idle, AwaitHandshake, AwaitReply, AwaitBeginAnswer, AwaitAck };
+
+class SendSession {
+public:
+    SendSession(const AppData& data, const LanguageTable& texts, DeviceLink& link, SendSessionHost& host,
+        ImageBuilder buildImage);
+    SendSession(const SendSession&) = delete;
+    SendSession& operator=(const SendSession&) = delete;
+
+    // A device command of the main window (search, clear screen, charge icon,
+    // brightness, send): sets the operation, shows its start text in status
+    // pane 0 and starts the exchange. While an exchange runs the command is
+    // ignored as a whole: operation and status text stay as they are.
+    void RunDeviceCommand(DeviceOperation operation);
+    // Starts an exchange for the current operation. Does nothing while one
+    // runs, and nothing at all when the serial interface is chosen
+    // (commType not 0).
+    void StartExchange();
+    // A report read from the badge (1 to 256 bytes).
+    void OnDeviceReply(const QByteArray& reply);
+    // Timer 1624, 1625 or 1626 fired.
+    void OnTimer(int timerId);
+
+    SessionState state() const { return state_; }
+    bool running() const { return state_ != SessionState::Idle; }
+    DeviceOperation operation() const { return operation_; }
+    // The result of the exchange that ended last.
+    ExchangeResult result() const { return result_; }
+    // How the last open of the link went: tells a missing badge from one that
+    // is present but not accessible.
+    LinkOpenResult openResult() const { return openResult_; }
+    // The image of the last send; emptied when there was nothing to send.
+    const QByteArray& deviceImage() const { return image_; }
+    const ScreenGeometry& geometry() const { return geometry_; }
+    int packetsAcked() const { return packetsAcked_; }
+    int packetCount() const { return packetCount_; }
+
+private:
+    void onHandshakeAnswer(const QByteArray& reply);
+    void beginTransfer(const QByteArray& reply);
+    void sendDataPacket(int index);
+    void writePacket(SessionState next);
+    void endExchange(ExchangeResult result);
+    void reportResult();
+    PacketArea packet() { return PacketOfReport(txReport_); }
+
+    const AppData& data_;
+    const LanguageTable& texts_;
+    DeviceLink& link_;
+    SendSessionHost& host_;
+    ImageBuilder buildImage_;
+
+    SessionState state_ = SessionState::Idle;
+    DeviceOperation operation_ = DeviceOperation::None;
+    ExchangeResult result_ = ExchangeResult::None;
+    LinkOpenResult openResult_ = LinkOpenResult::Opened;
+    std::array<uint8_t, ReportSize> txReport_ {};
+    int txLength_ = ReportSize;
+    int replyTimeout_ = ReplyTimeout;
+    int retriesLeft_ = 0;
+    int extraRepetitionsLeft_ = 0;
+    int packetsAcked_ = 0;
+    int packetCount_ = 0;
+    ScreenGeometry geometry_;
+    QByteArray image_;
+};
+
+} // namespace tessel

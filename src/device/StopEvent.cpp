@@ -1,0 +1,26 @@
+#include "device/StopEvent.h"
+
+namespace tessel {
+
+void StopEvent::set()
+{
+    {
+        std::lock_guard lock(mutex_);
+        set_ = true;
+    }
+    signalled_.notify_all();
+}
+
+void StopEvent::reset()
+{
+    std::lock_guard lock(mutex_);
+    set_ = false;
+}
+
+bool StopEvent::waitFor(std::chrono::milliseconds timeout)
+{
+    std::unique_lock lock(mutex_);
+    return signalled_.wait_for(lock, timeout, [this] { return set_; });
+}
+
+} // namespace tessel
