@@ -85,8 +85,14 @@ int runScreenParaExchange(
     if (exchange.running())
         loop.exec();
     const bool filesWritten = device.writeSimulatorFiles();
-    if (exchange.result() == ExchangeResult::ParametersRead && exchange.readPara())
-        std::printf("%s\n", ScreenParaSummary(*exchange.readPara()).toUtf8().constData());
+    if (exchange.result() == ExchangeResult::ParametersRead && exchange.readPara()) {
+        // The badge sends no name: the set is shown under the name of the
+        // current set, as the screen-parameter dialog's name field keeps it.
+        ScreenPara read = *exchange.readPara();
+        if (read.name.isEmpty())
+            read.name = context.data.screenPara.name;
+        std::printf("%s\n", ScreenParaSummary(read).toUtf8().constData());
+    }
     const int status = finishExchange(
         context.texts, ExchangeKind::ScreenParameters, exchange.result(), exchange.openResult());
     return filesWritten ? status : ExitFailure;

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <iconv.h>
+#include <optional>
 #include <vector>
 
 namespace tessel {
@@ -13,7 +14,10 @@ namespace {
 // Owns one iconv conversion descriptor.
 class IconvHandle {
 public:
-    IconvHandle(const char* to, const char* from) : cd_(iconv_open(to, from)) { }
+    IconvHandle(const char* to, const char* from)
+        : cd_(iconv_open(to, from))
+    {
+    }
     ~IconvHandle()
     {
         if (valid())
@@ -72,23 +76,60 @@ QByteArray iconvNameForCodePage(int codePage)
         return "MACINTOSH";
     case 20932:
         return "EUC-JP";
+    case 37:
+        return "IBM037";
+    case 500:
+    case 1026:
+    case 1047:
+        return "IBM" + QByteArray::number(codePage);
+    case 708:
+        return "ASMO-708";
+    case 10007:
+        return "MAC-CYRILLIC";
+    case 10017:
+        return "MACUKRAINIAN";
+    case 10029:
+        return "MAC-CENTRALEUROPE";
+    case 10079:
+        return "MAC-IS";
+    case 21025:
+        return "CP1025";
+    case 38598:
+        return "ISO-8859-8";
     default:
         break;
     }
     if (codePage >= 28591 && codePage <= 28606)
         return "ISO-8859-" + QByteArray::number(codePage - 28590);
+    if (codePage >= 1140 && codePage <= 1149)
+        return "IBM" + QByteArray::number(codePage);
+    // The EBCDIC pages 20273 to 20905 are IBM273 to IBM905.
+    if (codePage >= 20273 && codePage <= 20905)
+        return "IBM" + QByteArray::number(codePage - 20000);
     return "CP" + QByteArray::number(codePage);
 }
 
 QString decodeCodePage(QByteArrayView bytes, int codePage)
 {
+    return decodeCodePage(bytes, codePage, nullptr);
+}
+
+QString decodeCodePage(QByteArrayView bytes, int codePage, bool* truncated)
+{
+    if (truncated)
+        *truncated = false;
     if (bytes.isEmpty())
         return {};
-    if (codePage == CodePageUtf8)
+    if (codePage == CodePageUtf8) {
+        if (truncated)
+            *truncated = endsInPartialUtf8(bytes);
         return QString::fromUtf8(bytes);
+    }
     IconvHandle primary("UTF-16LE", iconvNameForCodePage(codePage).constData());
-    IconvHandle fallback("UTF-16LE", "CP1252");
-    const IconvHandle& handle = primary.valid() ? primary : fallback;
+    std::optional<IconvHandle> fallback;
+    if (!primary.valid())
+        fallback.emplace("UTF-16LE", "CP1252");
+    const IconvHandle& handle = fallback ? *fallback : primary;
     if (!handle.valid())
         return QString::fromLatin1(bytes);
 
@@ -108,6 +149,8 @@ QString decodeCodePage(QByteArrayView bytes, int codePage)
             continue;
         }
         // An invalid or truncated sequence: one replacement character per byte.
+        if (errno == EINVAL && truncated)
+            *truncated = true;
         if (outLeft < sizeof(char16_t)) {
             const size_t used = out.size() * sizeof(char16_t) - outLeft;
             out.resize(out.size() * 2);
@@ -134,7 +177,12 @@ QByteArray encodeCodePage(QStringView text, int codePage, bool* lossy)
         return {};
     if (codePage == CodePageUtf8)
         return text.toUtf8();
-    IconvHandle handle(iconvNameForCodePage(codePage).constData(), "UTF-16LE");
+    IconvHandle primary(iconvNameForCodePage(codePage).constData(), "UTF-16LE");
+    std::optional<IconvHandle> fallback;
+    if (!primary.valid())
+        fallback.emplace("CP1252", "UTF-16LE");
+    // A code page iconv lacks is written as Windows-1252, with losses reported.
+    const IconvHandle& handle = fallback ? *fallback : primary;
     if (!handle.valid())
         return text.toLatin1();
 
@@ -168,6 +216,21 @@ QByteArray encodeCodePage(QStringView text, int codePage, bool* lossy)
     }
     out.truncate(outPtr - out.data());
     return out;
+}
+
+bool endsInPartialUtf8(QByteArrayView bytes)
+{
+    // Look back over at most three continuation bytes for the lead byte.
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    const qsizetype size = bytes.size();
+    for (qsizetype back = 1; back <= 4 && back <= size; ++back) {
+        const unsigned char c = data[size - back];
+        if ((c & 0xC0) == 0x80)
+            continue;
+        const int needed = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 1;
+        return needed > back && c < 0xF5;
+    }
+    return false;
 }
 
 bool isWellFormedUtf8(QByteArrayView bytes)

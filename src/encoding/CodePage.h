@@ -24,9 +24,17 @@ QByteArray iconvNameForCodePage(int codePage);
 // decoding goes on; an unknown code page decodes as Windows-1252.
 QString decodeCodePage(QByteArrayView bytes, int codePage);
 
+// The same, telling through *truncated whether the bytes end inside a
+// multi-byte sequence (the tail becomes U+FFFD).
+QString decodeCodePage(QByteArrayView bytes, int codePage, bool* truncated);
+
 // Text to bytes in the code page. A character without an equivalent becomes
-// "?" and sets *lossy.
+// "?" and sets *lossy. A code page iconv lacks is written as Windows-1252.
 QByteArray encodeCodePage(QStringView text, int codePage, bool* lossy = nullptr);
+
+// Whether the bytes end with the start of a UTF-8 sequence that lacks its
+// continuation bytes.
+bool endsInPartialUtf8(QByteArrayView bytes);
 
 // Whether the bytes are well-formed UTF-8 (pure ASCII is).
 bool isWellFormedUtf8(QByteArrayView bytes);

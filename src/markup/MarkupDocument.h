@@ -8,8 +8,12 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringView>
+#include <cstdint>
 
 namespace tessel {
+
+struct FileError;
 
 class MarkupDocument {
 public:
@@ -30,14 +34,20 @@ public:
     // then renames that over the target. On failure the old file stays as it was.
     bool saveFile(const QString& path);
 
+    // Moves the cursor to the document level with nothing selected.
+    void resetPosition();
     bool findElement(const QString& name = QString()); // empty name: any element
     bool enterElement();
     bool leaveElement();
     bool findChildElement(const QString& name = QString());
 
+    // The tag name of the current element (empty when none is current).
+    QString elementName() const;
     QString attribute(const QString& name) const;
     QString childElementText() const;
 
+    // The edits return false, leaving the text as it was, when their element is
+    // missing (no current element) or the name is not a valid tag name.
     bool setAttribute(const QString& name, const QString& value);
     bool setAttribute(const QString& name, long long value); // written as decimal ("%d")
     bool appendElement(const QString& name, const QString& text = QString());
@@ -54,16 +64,20 @@ public:
     bool hasErrors() const;
 
 private:
-    void resetCursor();
-    bool insertElement(int parent, int after, const QString& name, const QString& content);
-    QString tagName(int element) const;
+    bool parseText(const QString& text);
+    bool takeBytes(QByteArrayView bytes);
+    void logFileError(const FileError& error);
+    // Inserts a new element into parent after `previous` (0: as the last
+    // child) and returns its record, or 0 when it cannot be inserted.
+    int32_t insertElement(int32_t parent, int32_t previous, const QString& name, const QString& content);
+    QStringView tagName(int32_t element) const;
 
     QString text_;
     ElementIndex index_;
     ResultLog log_;
-    int parent_ = 0;
-    int current_ = 0;
-    int child_ = 0;
+    int32_t parent_ = 0;
+    int32_t current_ = 0;
+    int32_t child_ = 0;
     int ansiCodePage_ = 1252;
 };
 
