@@ -13,17 +13,23 @@ namespace tessel {
 constexpr int GlobalHeaderSize = 8;
 constexpr int ProgramHeaderSize = 16;
 constexpr int MaxEncodedPrograms = 255;
+// A send announces its packets in 16 bits, 56 image bytes each: no larger
+// image can be transferred.
+constexpr qsizetype MaxDeviceImageBytes = qsizetype(65535) * 56;
 
 struct DeviceImageBuild {
     QByteArray bytes; // the whole device image; 8 bytes or less: nothing to send
     int programCount = 0; // programs encoded
     bool tooManyPrograms = false; // more than 255 would be encoded: the count byte cannot hold them
+    bool tooLarge = false; // longer than MaxDeviceImageBytes: a send cannot announce it
 };
 
 // Encodes every ticked text and image program of the list for the badge's
 // geometry (ComputeScreenGeometry already applied). Texts are read from
 // `save` with the ANSI code page of data.lanID, icons are looked up beside
 // the executable (exeDir ends in "/"), pictures at their `fileName`.
+// With tooManyPrograms or tooLarge the build stops there and `bytes` is
+// empty: such a list cannot be sent.
 DeviceImageBuild BuildDeviceImage(const AppData& data, const ScreenGeometry& geometry, const QString& exeDir);
 
 } // namespace tessel

@@ -17,10 +17,21 @@ ScreenGeometry PreviewGeometry(const ScreenPara& para)
     static constexpr uint8_t rowsByIndex[] = { 12, 14, 16 };
     ScreenGeometry g;
     g.rows = para.yIndex < 3 ? rowsByIndex[para.yIndex] : 16;
-    const int columns = (para.xIndex + 3) * g.rows;
+    const auto columns = static_cast<uint16_t>((para.xIndex + 3) * g.rows);
     g.fullBytes = static_cast<uint8_t>(columns / 8);
     g.extraBits = static_cast<uint8_t>(columns % 8);
     g.extraPlanes = 0;
+    ComputeScreenGeometry(g);
+    return g;
+}
+
+ScreenGeometry BadgeGeometry(int rows, int columns, int extraPlanes)
+{
+    ScreenGeometry g;
+    g.rows = static_cast<uint8_t>(rows);
+    g.fullBytes = static_cast<uint8_t>(columns / 8);
+    g.extraBits = static_cast<uint8_t>(columns % 8);
+    g.extraPlanes = static_cast<uint8_t>(extraPlanes);
     ComputeScreenGeometry(g);
     return g;
 }

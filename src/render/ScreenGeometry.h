@@ -25,7 +25,12 @@ struct ScreenGeometry {
 void ComputeScreenGeometry(ScreenGeometry& geometry);
 
 // Rows 12, 14 or 16 for yIndex 0-2 (16 for any other), columns
-// (xIndex + 3) * rows, one colour plane: the geometry the preview uses.
+// (xIndex + 3) * rows computed in 16 bits, one colour plane: the geometry the
+// preview uses.
 ScreenGeometry PreviewGeometry(const ScreenPara& para);
+
+// The geometry as a send takes it from the badge: rows, whole bytes
+// columns / 8, extra columns columns % 8, and the extra colour planes.
+ScreenGeometry BadgeGeometry(int rows, int columns, int extraPlanes);
 
 } // namespace tessel

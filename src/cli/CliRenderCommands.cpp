@@ -1,0 +1,224 @@
+// tessel-cli render and image: the preview picture of one program and the
+// device image a send would transfer, written to files.
+#include "cli/CliCommand.h"
+#include "cli/CliContext.h"
+#include "render/BmpWriter.h"
+#include "render/DeviceImage.h"
+#include "render/PreviewPicture.h"
+#include "render/ScreenGeometry.h"
+
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <cstdio>
+#include <limits>
+#include <optional>
+
+namespace tessel::cli {
+
+namespace {
+
+constexpr int MaxRows = 255;
+constexpr int MaxColumns = 2047;
+constexpr int MaxExtraPlanes = 2;
+
+struct Screen {
+    int rows = 0;
+    int columns = 0;
+};
+
+struct Options {
+    QString programFile;
+    QString output;
+    std::optional<int> program;
+    std::optional<Screen> screen;
+    std::optional<int> planes;
+};
+
+enum class Accepts : uint8_t { ProgramNumber, Planes };
+
+void printError(const QString& message)
+{
+    std::fprintf(stderr, "tessel-cli: %s\n", message.toUtf8().constData());
+}
+
+std::optional<int> parseNumber(const QString& text, int low, int high)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+// "RxC", e.g. "12x48".
+std::optional<Screen> parseScreen(const QString& text)
+{
+    const QStringList parts = text.split(QRegularExpression(QStringLiteral("[xX]")));
+    if (parts.size() != 2)
+        return std::nullopt;
+    const auto rows = parseNumber(parts[0], 1, MaxRows);
+    const auto columns = parseNumber(parts[1], 1, MaxColumns);
+    if (!rows || !columns)
+        return std::nullopt;
+    return Screen { *rows, *columns };
+}
+
+// Reads the command's arguments; prints the reason and returns nothing on
+// bad usage.
+std::optional<Options> parseOptions(const QStringList& args, Accepts accepts)
+{
+    Options options;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == QLatin1String("-o") && hasValue) {
+            options.output = args[++i];
+        } else if (arg == QLatin1String("--screen") && hasValue) {
+            options.screen = parseScreen(args[++i]);
+            if (!options.screen) {
+                printError(QStringLiteral("--screen wants ROWSxCOLUMNS, rows 1-%1, columns 1-%2: '%3'")
+                               .arg(MaxRows)
+                               .arg(MaxColumns)
+                               .arg(args[i]));
+                return std::nullopt;
+            }
+        } else if (arg == QLatin1String("-p") && accepts == Accepts::ProgramNumber && hasValue) {
+            options.program = parseNumber(args[++i], 1, std::numeric_limits<int>::max());
+            if (!options.program) {
+                printError(QStringLiteral("-p wants a program number from 1: '%1'").arg(args[i]));
+                return std::nullopt;
+            }
+        } else if (arg == QLatin1String("--planes") && accepts == Accepts::Planes && hasValue) {
+            options.planes = parseNumber(args[++i], 0, MaxExtraPlanes);
+            if (!options.planes) {
+                printError(QStringLiteral("--planes wants 0, 1 or 2: '%1'").arg(args[i]));
+                return std::nullopt;
+            }
+        } else if (!arg.startsWith(u'-') && options.programFile.isEmpty()) {
+            options.programFile = arg;
+        } else {
+            printError(QStringLiteral("unexpected argument '%1'").arg(arg));
+            return std::nullopt;
+        }
+    }
+    if (options.programFile.isEmpty() || options.output.isEmpty()) {
+        printError(QStringLiteral("a program file and -o OUTPUT are needed"));
+        return std::nullopt;
+    }
+    return options;
+}
+
+// The screen named on the command line, else the current screen parameter set.
+Screen screenOf(const Options& options, const AppData& data)
+{
+    if (options.screen)
+        return *options.screen;
+    const ScreenGeometry preview = PreviewGeometry(data.screenPara);
+    return Screen { preview.rows, preview.columns };
+}
+
+QString kindName(uint8_t type)
+{
+    switch (ItemKind(type)) {
+    case ItemKind::Animation:
+        return QStringLiteral("an animation program");
+    case ItemKind::Time:
+        return QStringLiteral("a time program");
+    case ItemKind::Count:
+        return QStringLiteral("a count program");
+    default:
+        return QStringLiteral("a program of type %1").arg(type);
+    }
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+int runRender(const QStringList& args)
+{
+    const auto options = parseOptions(args, Accepts::ProgramNumber);
+    if (!options)
+        return ExitUsage;
+    CliContext context;
+    initCliContext(context);
+    if (const int status = readProgramArgument(context, options->programFile); status != ExitSuccess)
+        return status;
+    const AppData& data = context.data;
+    const int number = options->program.value_or(1);
+    if (number > int(data.programs.size())) {
+        printError(QStringLiteral("-p %1: the file holds %2 programs").arg(number).arg(data.programs.size()));
+        return ExitUsage;
+    }
+    const Program& program = *data.programs[number - 1];
+    const bool hasPicture = (program.type == uint8_t(ItemKind::Text) && program.text())
+        || (program.type == uint8_t(ItemKind::Image) && program.image());
+    if (!hasPicture) {
+        printError(QStringLiteral("program %1 is %2, which has no preview picture")
+                       .arg(number)
+                       .arg(kindName(program.type)));
+        return ExitFailure;
+    }
+    const Screen screen = screenOf(*options, data);
+    const QImage picture
+        = PreviewImage(data, program, BadgeGeometry(screen.rows, screen.columns, 0), data.exeDir);
+    if (picture.isNull() && program.image()) {
+        printError(QStringLiteral("program %1: the picture file '%2' is missing or not a picture")
+                       .arg(number)
+                       .arg(program.image()->fileName));
+        return ExitFailure;
+    }
+    if (picture.isNull()) {
+        printError(QStringLiteral("program %1: the screen of \"app.xml\" has no columns").arg(number));
+        return ExitFailure;
+    }
+    if (!WriteBmp32(picture, options->output)) {
+        printError(QStringLiteral("cannot write '%1'").arg(options->output));
+        return ExitFailure;
+    }
+    return ExitSuccess;
+}
+
+int runImage(const QStringList& args)
+{
+    const auto options = parseOptions(args, Accepts::Planes);
+    if (!options)
+        return ExitUsage;
+    CliContext context;
+    initCliContext(context);
+    if (const int status = readProgramArgument(context, options->programFile); status != ExitSuccess)
+        return status;
+    const Screen screen = screenOf(*options, context.data);
+    const ScreenGeometry geometry = BadgeGeometry(screen.rows, screen.columns, options->planes.value_or(0));
+    const DeviceImageBuild build = BuildDeviceImage(context.data, geometry, context.data.exeDir);
+    if (build.tooManyPrograms) {
+        printError(QStringLiteral("more than %1 programs to send: the badge counts at most %1")
+                       .arg(MaxEncodedPrograms));
+        return ExitFailure;
+    }
+    if (build.tooLarge) {
+        printError(QStringLiteral("the device image would exceed %1 bytes, more than a send can transfer")
+                       .arg(MaxDeviceImageBytes));
+        return ExitFailure;
+    }
+    if (build.bytes.size() <= GlobalHeaderSize) {
+        printError(context.texts.tip(23));
+        return ExitFailure;
+    }
+    if (!writeFile(options->output, build.bytes)) {
+        printError(QStringLiteral("cannot write '%1'").arg(options->output));
+        return ExitFailure;
+    }
+    return ExitSuccess;
+}
+
+const CliCommandRegistration renderRegistration(
+    { "render", "FILE.led [-p N] [--screen RxC] -o OUT.bmp", runRender });
+const CliCommandRegistration imageRegistration(
+    { "image", "FILE.led [--screen RxC] [--planes P] -o OUT.bin", runImage });
+
+} // namespace
+
+} // namespace tessel::cli

@@ -1,0 +1,35 @@
+#include "render/CharFont.h"
+
+#include "render/FontSubstitutions.h"
+
+#include <algorithm>
+
+namespace tessel {
+
+int FontPixelHeight(int twips)
+{
+    return std::clamp(twips / TwipsPerPixel, 1, MaxFontPixels);
+}
+
+QFont FontForFormat(const CharFormat& format)
+{
+    InstallFontSubstitutions();
+    QFont font(format.face);
+    font.setPixelSize(FontPixelHeight(format.twips));
+    font.setWeight(format.bold ? QFont::Bold : QFont::Normal);
+    font.setItalic(format.italic);
+    font.setUnderline(format.underline);
+    font.setKerning(false);
+    font.setStyleHint(QFont::SansSerif);
+    // Last: setStyleHint resets the style strategy.
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+bool SameFont(const CharFormat& a, const CharFormat& b)
+{
+    return a.twips == b.twips && a.bold == b.bold && a.italic == b.italic && a.underline == b.underline
+        && a.face == b.face;
+}
+
+} // namespace tessel

@@ -1,0 +1,69 @@
+#include "render/DeviceImage.h"
+
+#include "encoding/CodePage.h"
+#include "render/PictureFile.h"
+#include "render/ProgramEncoder.h"
+#include "render/RtfReader.h"
+#include "render/TextRasterizer.h"
+
+namespace tessel {
+
+namespace {
+
+// The picture a ticked program is encoded from: the text's strip or the
+// decoded picture file; null for programs that are not encoded.
+QImage sourceOf(const AppData& data, const Program& program, const ScreenGeometry& g, const QString& exeDir)
+{
+    if (program.check == 0)
+        return {};
+    if (program.type == uint8_t(ItemKind::Text) && program.text()) {
+        const TextItem& item = *program.text();
+        const RichText text = RichTextFromSave(item.save, ansiCodePageForLanguage(data.lanID));
+        return RasterizeText(g, item, text, exeDir);
+    }
+    if (program.type == uint8_t(ItemKind::Image) && program.image())
+        return LoadPicture(program.image()->fileName);
+    return {};
+}
+
+uint8_t actionOf(const Program& program)
+{
+    if (const TextItem* text = program.text())
+        return text->action;
+    return program.image() ? program.image()->action : 0;
+}
+
+} // namespace
+
+DeviceImageBuild BuildDeviceImage(const AppData& data, const ScreenGeometry& geometry, const QString& exeDir)
+{
+    DeviceImageBuild build;
+    build.bytes = QByteArray("\x01\x01\x00", 3);
+    build.bytes.append(char(data.bright));
+    build.bytes.append(char(data.bat));
+    build.bytes.append(3, '\0');
+    QByteArray framePool;
+    for (const auto& program : data.programs) {
+        const QImage source = sourceOf(data, *program, geometry, exeDir);
+        if (source.isNull())
+            continue;
+        const FramePlan plan = PlanFrames(geometry, actionOf(*program), data.trimSpace, source.width());
+        if (plan.frameCount == 0)
+            continue;
+        const qsizetype size = build.bytes.size() + ProgramHeaderSize + framePool.size()
+            + qsizetype(plan.frameCount) * geometry.frameSize;
+        build.tooManyPrograms = build.programCount == MaxEncodedPrograms;
+        build.tooLarge = !build.tooManyPrograms && size > MaxDeviceImageBytes;
+        if (build.tooManyPrograms || build.tooLarge) {
+            build.bytes.clear();
+            return build;
+        }
+        if (EncodeProgram(geometry, *program, source, data.trimSpace, build.bytes, framePool))
+            ++build.programCount;
+    }
+    build.bytes[0] = char(build.programCount);
+    build.bytes.append(framePool);
+    return build;
+}
+
+} // namespace tessel
