@@ -1,0 +1,45 @@
+// The options and device dialogs the main frame opens: the screen parameters
+// behind the access prompt, the software options and the communication
+// settings.
+#include "ui/CMainFrame.h"
+
+#include "device/HidLink.h"
+#include "device/HidapiTransport.h"
+#include "ui/CommDialog.h"
+#include "ui/PasswordDialog.h"
+#include "ui/PropertyForm.h"
+#include "ui/ScreenParaDialog.h"
+#include "ui/SoftwareOptionDialog.h"
+
+namespace tessel {
+
+void CMainFrame::openScreenParameters()
+{
+    PasswordDialog password(texts_, this);
+    if (password.exec() != PasswordDialog::CodeRight)
+        return;
+    // The dialog talks to the badge through a link of its own, beside the
+    // frame's; its replies arrive on this thread.
+    HidapiTransport transport;
+    HidLink link(transport, this);
+    ScreenParaDialog dialog(data_, texts_, link, this);
+    dialog.setOnApplied([this] {
+        propertyPane_->refreshColourLists();
+        RefreshPreview();
+    });
+    dialog.exec();
+}
+
+void CMainFrame::openSoftwareOptions()
+{
+    SoftwareOptionDialog dialog(data_, texts_, this);
+    dialog.exec();
+}
+
+void CMainFrame::openCommSettings()
+{
+    CommDialog dialog(data_, texts_, this);
+    dialog.exec();
+}
+
+} // namespace tessel
