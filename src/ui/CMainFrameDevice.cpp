@@ -1,0 +1,105 @@
+// The device commands of the tool bar and the Tools menu, and the window
+// side of the send session.
+#include "ui/CMainFrame.h"
+
+#include "device/SendSession.h"
+#include "model/AppData.h"
+#include "render/DeviceImage.h"
+#include "ui/MenuIds.h"
+#include "ui/ProgramView.h"
+#include "ui/PropertyForm.h"
+
+#include <QMessageBox>
+#include <QTimer>
+#include <QToolBar>
+
+namespace tessel {
+
+void CMainFrame::SessionDeleter::operator()(SendSession* session) const
+{
+    delete session;
+}
+
+void CMainFrame::createSession()
+{
+    // The image of a send: every ticked text and image program of the list.
+    session_.reset(new SendSession(data_, texts_, link_, *this,
+        [this](const ScreenGeometry& geometry) { return BuildDeviceImage(data_, geometry, data_.exeDir); }));
+}
+
+void CMainFrame::createTimers()
+{
+    static constexpr ExchangeTimer Timers[3] = { StatusClearTimer, HandshakeTimer, ReplyTimer };
+    for (int i = 0; i < 3; ++i) {
+        auto* timer = new QTimer(this);
+        const ExchangeTimer id = Timers[i];
+        connect(timer, &QTimer::timeout, this, [this, id] { session_->OnTimer(id); });
+        timers_[i] = timer;
+    }
+}
+
+void CMainFrame::stopLink()
+{
+    for (QTimer* timer : timers_)
+        if (timer)
+            timer->stop();
+    if (link_.isOpen())
+        link_.CloseLink();
+}
+
+void CMainFrame::runDeviceCommand(DeviceOperation operation)
+{
+    session_->RunDeviceCommand(operation);
+}
+
+void CMainFrame::sendPrograms()
+{
+    // One exchange at a time: a send during another is ignored as a whole.
+    if (session_->running())
+        return;
+    // The image carries the edits not yet stored.
+    storePendingEdits();
+    runDeviceCommand(DeviceOperation::Send);
+}
+
+void CMainFrame::OnToolsCommand(int command)
+{
+    switch (command) {
+    case ToolsSearchCommand:
+        runDeviceCommand(DeviceOperation::Search);
+        break;
+    case ToolsClearCommand:
+        runDeviceCommand(DeviceOperation::ClearScreen);
+        break;
+    case ToolsBrightnessCommand:
+        runDeviceCommand(DeviceOperation::SetBrightness);
+        break;
+    case ToolsSendCommand:
+        sendPrograms();
+        break;
+    case ToolsScreenParaCommand:
+        openScreenParameters();
+        break;
+    default:
+        // 741, 743, 747 and 748 carry no device function: their items are
+        // disabled.
+        break;
+    }
+}
+
+void CMainFrame::disableToolBar()
+{
+    mainToolBar_->setEnabled(false);
+}
+
+void CMainFrame::enableToolBar()
+{
+    mainToolBar_->setEnabled(true);
+}
+
+void CMainFrame::showMessageBox(const QString& text, const QString& caption)
+{
+    QMessageBox::information(this, caption, text, QMessageBox::Ok);
+}
+
+} // namespace tessel

@@ -1,0 +1,24 @@
+#include "ui/PreviewForm.h"
+
+#include "ui/PreviewDialog.h"
+
+namespace tessel {
+
+PreviewForm::PreviewForm(QWidget* parent)
+    : QWidget(parent)
+{
+    setAutoFillBackground(true);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(171, 171, 171));
+    setPalette(grey);
+}
+
+void PreviewForm::FirstSetUp()
+{
+    if (dialog_)
+        return;
+    dialog_ = new PreviewDialog(this);
+    dialog_->show();
+}
+
+} // namespace tessel

@@ -1,0 +1,82 @@
+// The program tree: one root node for the whole list and one child node per
+// program, in list order. Its selection is the current program; leaving a
+// program stores the property pane into it, selecting one loads it.
+#pragma once
+
+#include "model/Program.h"
+
+#include <QTreeWidget>
+#include <functional>
+
+class QMenu;
+
+namespace tessel {
+
+class AppData;
+class LanguageTable;
+class PropertyForm;
+
+enum class MoveDirection { Up, Down };
+
+class ProgramView : public QTreeWidget {
+    Q_OBJECT
+public:
+    // Shows the pop-up at a global position and answers the chosen action
+    // (nullptr when none); replaceable so that tests can choose.
+    using PopupRunner = std::function<QAction*(QMenu& popup, const QPoint& globalPos)>;
+
+    ProgramView(AppData& data, const LanguageTable& texts, QWidget* parent = nullptr);
+
+    void setPropertyPane(PropertyForm* pane);
+    void setPopupRunner(PopupRunner runner);
+
+    // Icons and the ticked root node; its label follows with UpdateRootLabel.
+    void FirstSetUp();
+
+    // The program of the selected node; nullptr for no selection or the root.
+    Program* SelectedProgram() const;
+    // Marks the list modified and, below the limit, appends a program of
+    // this kind with its node, which becomes the selection.
+    void AddProgramNode(ItemKind kind);
+    // The root deletes every program, a program node its program.
+    void DeleteSelected();
+    // Deletes the program of this node; the neighbour becomes the selection.
+    void DeleteProgramNode(QTreeWidgetItem* node);
+    // Deletes every program node and empties the program list.
+    void ClearTree();
+    // A node for every program of the list; the last one becomes the selection.
+    void FillTree();
+    // The tree follows a program list that was replaced as a whole (the old
+    // records no longer exist).
+    void RebuildTree();
+    void SetNodeLabel(QTreeWidgetItem* node, const Program& program);
+    void UpdateRootLabel();
+    void MoveSelected(MoveDirection direction);
+    // The commands of the two pop-ups (600-605, 610-612).
+    void RunPopupCommand(int command);
+
+    QTreeWidgetItem* rootNode() const { return rootNode_; }
+    QTreeWidgetItem* nodeOf(const Program& program) const;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void onCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
+    void onItemChanged(QTreeWidgetItem* node, int column);
+    void showPopup(QTreeWidgetItem* node, const QPoint& globalPos);
+    Program* programOf(const QTreeWidgetItem* node) const;
+    QTreeWidgetItem* appendNode(Program& program);
+    void removeProgramNodes();
+
+    AppData& data_;
+    const LanguageTable& texts_;
+    PropertyForm* propertyPane_ = nullptr;
+    PopupRunner popupRunner_;
+    QTreeWidgetItem* rootNode_ = nullptr;
+    bool commitOnLeave_ = true; // false: the next selection change skips the store once
+    bool loadOnSelect_ = true; // false: the next selection change skips the load once
+    bool labelling_ = false; // check states are being set from the programs
+};
+
+} // namespace tessel
