@@ -1,18 +1,13 @@
 #include "cli/CliDevice.h"
 
+#include "cli/CliOptions.h"
 #include "device/HidapiTransport.h"
 
 #include <QSaveFile>
-#include <cstdio>
 
 namespace tessel::cli {
 
 namespace {
-
-void printError(const QString& message)
-{
-    std::fprintf(stderr, "tessel-cli: %s\n", message.toUtf8().constData());
-}
 
 bool writeFile(const QString& path, const QByteArray& bytes)
 {

@@ -7,6 +7,7 @@
 #include "cli/CliDevice.h"
 #include "cli/CliDeviceHost.h"
 #include "cli/CliDeviceOutcome.h"
+#include "cli/CliOptions.h"
 #include "device/ScreenParaExchange.h"
 #include "device/SendSession.h"
 #include "render/DeviceImage.h"
@@ -18,20 +19,6 @@
 namespace tessel::cli {
 
 namespace {
-
-void printError(const QString& message)
-{
-    std::fprintf(stderr, "tessel-cli: %s\n", message.toUtf8().constData());
-}
-
-std::optional<int> parseNumber(const QString& text, int low, int high)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < low || value > high)
-        return std::nullopt;
-    return value;
-}
 
 // A number, or one of the names of its values ("R", "RG", "RGB").
 std::optional<int> parseChoice(const QString& text, const QStringList& names)
@@ -122,17 +109,39 @@ bool noArguments(const QStringList& rest)
     return false;
 }
 
-int runToolCommand(const QStringList& args, DeviceOperation operation)
+using Exchange = std::function<int(CliContext& context, CliDevice& device)>;
+
+// The common end of every device command: nothing is sent over the serial
+// interface; otherwise the exchange runs on the device of the options.
+int runOnDevice(CliContext& context, const DeviceOptions& options, const Exchange& exchange)
+{
+    if (serialChosen(context))
+        return ExitFailure;
+    CliDevice device(options);
+    return exchange(context, device);
+}
+
+// A device command without arguments of its own.
+int runWithoutArguments(const QStringList& args, const Exchange& exchange)
 {
     const auto prepared = prepare(args);
     if (!prepared || !noArguments(prepared->rest))
         return ExitUsage;
     CliContext context;
     initCliContext(context);
-    if (serialChosen(context))
-        return ExitFailure;
-    CliDevice device(prepared->device);
-    return runSendSession(context, device, operation);
+    return runOnDevice(context, prepared->device, exchange);
+}
+
+int runToolCommand(const QStringList& args, DeviceOperation operation)
+{
+    return runWithoutArguments(args, [operation](CliContext& context, CliDevice& device) {
+        return runSendSession(context, device, operation);
+    });
+}
+
+int sendImage(CliContext& context, CliDevice& device)
+{
+    return runSendSession(context, device, DeviceOperation::Send);
 }
 
 int runSend(const QStringList& args)
@@ -148,10 +157,7 @@ int runSend(const QStringList& args)
     initCliContext(context);
     if (const int status = readProgramArgument(context, prepared->rest.first()); status != ExitSuccess)
         return status;
-    if (serialChosen(context))
-        return ExitFailure;
-    CliDevice device(prepared->device);
-    return runSendSession(context, device, DeviceOperation::Send);
+    return runOnDevice(context, prepared->device, sendImage);
 }
 
 int runBrightness(const QStringList& args)
@@ -173,23 +179,16 @@ int runBrightness(const QStringList& args)
     initCliContext(context);
     if (value)
         context.data.bright = static_cast<uint8_t>(*value);
-    if (serialChosen(context))
-        return ExitFailure;
-    CliDevice device(prepared->device);
-    return runSendSession(context, device, DeviceOperation::SetBrightness);
+    return runOnDevice(context, prepared->device, [](CliContext& context, CliDevice& device) {
+        return runSendSession(context, device, DeviceOperation::SetBrightness);
+    });
 }
 
 int runGetParams(const QStringList& args)
 {
-    const auto prepared = prepare(args);
-    if (!prepared || !noArguments(prepared->rest))
-        return ExitUsage;
-    CliContext context;
-    initCliContext(context);
-    if (serialChosen(context))
-        return ExitFailure;
-    CliDevice device(prepared->device);
-    return runScreenParaExchange(context, device, DeviceOperation::GetScreenParameters, {});
+    return runWithoutArguments(args, [](CliContext& context, CliDevice& device) {
+        return runScreenParaExchange(context, device, DeviceOperation::GetScreenParameters, {});
+    });
 }
 
 // --id N --height H --width W --rgb R --oe O --data D; a value not given is
@@ -260,10 +259,9 @@ int runSetParams(const QStringList& args)
     const auto choice = parseScreenParaChoice(prepared->rest, ChoiceOf(context.data.screenPara));
     if (!choice)
         return ExitUsage;
-    if (serialChosen(context))
-        return ExitFailure;
-    CliDevice device(prepared->device);
-    return runScreenParaExchange(context, device, DeviceOperation::SetScreenParameters, *choice);
+    return runOnDevice(context, prepared->device, [&choice](CliContext& context, CliDevice& device) {
+        return runScreenParaExchange(context, device, DeviceOperation::SetScreenParameters, *choice);
+    });
 }
 
 const CliCommandRegistration sendCommand(

@@ -2,6 +2,7 @@
 // device image a send would transfer, written to files.
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
+#include "cli/CliOptions.h"
 #include "render/BmpWriter.h"
 #include "render/DeviceImage.h"
 #include "render/PreviewPicture.h"
@@ -9,7 +10,6 @@
 
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <cstdio>
 #include <limits>
 #include <optional>
 
@@ -35,20 +35,6 @@ struct Options {
 };
 
 enum class Accepts : uint8_t { ProgramNumber, Planes };
-
-void printError(const QString& message)
-{
-    std::fprintf(stderr, "tessel-cli: %s\n", message.toUtf8().constData());
-}
-
-std::optional<int> parseNumber(const QString& text, int low, int high)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < low || value > high)
-        return std::nullopt;
-    return value;
-}
 
 // "RxC", e.g. "12x48".
 std::optional<Screen> parseScreen(const QString& text)
@@ -137,17 +123,25 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
-int runRender(const QStringList& args)
+// The common start of render and image: the arguments, the editor's
+// settings, and the program file read into them; then `run`.
+int runWithProgram(
+    const QStringList& args, Accepts accepts, int (*run)(const Options& options, CliContext& context))
 {
-    const auto options = parseOptions(args, Accepts::ProgramNumber);
+    const auto options = parseOptions(args, accepts);
     if (!options)
         return ExitUsage;
     CliContext context;
     initCliContext(context);
     if (const int status = readProgramArgument(context, options->programFile); status != ExitSuccess)
         return status;
+    return run(*options, context);
+}
+
+int renderProgram(const Options& options, CliContext& context)
+{
     const AppData& data = context.data;
-    const int number = options->program.value_or(1);
+    const int number = options.program.value_or(1);
     if (number > int(data.programs.size())) {
         printError(QStringLiteral("-p %1: the file holds %2 programs").arg(number).arg(data.programs.size()));
         return ExitUsage;
@@ -161,7 +155,7 @@ int runRender(const QStringList& args)
                        .arg(kindName(program.type)));
         return ExitFailure;
     }
-    const Screen screen = screenOf(*options, data);
+    const Screen screen = screenOf(options, data);
     const QImage picture
         = PreviewImage(data, program, BadgeGeometry(screen.rows, screen.columns, 0), data.exeDir);
     if (picture.isNull() && program.image()) {
@@ -174,24 +168,17 @@ int runRender(const QStringList& args)
         printError(QStringLiteral("program %1: the screen of \"app.xml\" has no columns").arg(number));
         return ExitFailure;
     }
-    if (!WriteBmp32(picture, options->output)) {
-        printError(QStringLiteral("cannot write '%1'").arg(options->output));
+    if (!WriteBmp32(picture, options.output)) {
+        printError(QStringLiteral("cannot write '%1'").arg(options.output));
         return ExitFailure;
     }
     return ExitSuccess;
 }
 
-int runImage(const QStringList& args)
+int writeDeviceImage(const Options& options, CliContext& context)
 {
-    const auto options = parseOptions(args, Accepts::Planes);
-    if (!options)
-        return ExitUsage;
-    CliContext context;
-    initCliContext(context);
-    if (const int status = readProgramArgument(context, options->programFile); status != ExitSuccess)
-        return status;
-    const Screen screen = screenOf(*options, context.data);
-    const ScreenGeometry geometry = BadgeGeometry(screen.rows, screen.columns, options->planes.value_or(0));
+    const Screen screen = screenOf(options, context.data);
+    const ScreenGeometry geometry = BadgeGeometry(screen.rows, screen.columns, options.planes.value_or(0));
     const DeviceImageBuild build = BuildDeviceImage(context.data, geometry, context.data.exeDir);
     if (build.tooManyPrograms) {
         printError(QStringLiteral("more than %1 programs to send: the badge counts at most %1")
@@ -207,17 +194,17 @@ int runImage(const QStringList& args)
         printError(context.texts.tip(23));
         return ExitFailure;
     }
-    if (!writeFile(options->output, build.bytes)) {
-        printError(QStringLiteral("cannot write '%1'").arg(options->output));
+    if (!writeFile(options.output, build.bytes)) {
+        printError(QStringLiteral("cannot write '%1'").arg(options.output));
         return ExitFailure;
     }
     return ExitSuccess;
 }
 
-const CliCommandRegistration renderRegistration(
-    { "render", "FILE.led [-p N] [--screen RxC] -o OUT.bmp", runRender });
-const CliCommandRegistration imageRegistration(
-    { "image", "FILE.led [--screen RxC] [--planes P] -o OUT.bin", runImage });
+const CliCommandRegistration renderRegistration({ "render", "FILE.led [-p N] [--screen RxC] -o OUT.bmp",
+    [](const QStringList& args) { return runWithProgram(args, Accepts::ProgramNumber, renderProgram); } });
+const CliCommandRegistration imageRegistration({ "image", "FILE.led [--screen RxC] [--planes P] -o OUT.bin",
+    [](const QStringList& args) { return runWithProgram(args, Accepts::Planes, writeDeviceImage); } });
 
 } // namespace
 

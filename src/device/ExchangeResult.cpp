@@ -9,9 +9,8 @@ QString Tip(int index)
     return QStringLiteral("tip%1").arg(index);
 }
 
-} // namespace
-
-QString SendResultTextKey(ExchangeResult result)
+// The failures every exchange reports with the same text.
+QString SharedResultTextKey(ExchangeResult result)
 {
     switch (result) {
     case ExchangeResult::OpenFailed:
@@ -20,6 +19,16 @@ QString SendResultTextKey(ExchangeResult result)
         return Tip(19);
     case ExchangeResult::WriteFailed:
         return Tip(20);
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+QString SendResultTextKey(ExchangeResult result)
+{
+    switch (result) {
     case ExchangeResult::TransferRefused:
         return Tip(22);
     case ExchangeResult::NothingToSend:
@@ -39,25 +48,19 @@ QString SendResultTextKey(ExchangeResult result)
     case ExchangeResult::BrightnessDone:
         return Tip(6);
     default:
-        return {};
+        return SharedResultTextKey(result);
     }
 }
 
 QString ScreenParaResultTextKey(ExchangeResult result)
 {
     switch (result) {
-    case ExchangeResult::OpenFailed:
-        return Tip(18);
-    case ExchangeResult::NoHandshake:
-        return Tip(19);
-    case ExchangeResult::WriteFailed:
-        return Tip(20);
     case ExchangeResult::ParametersSet:
         return Tip(2);
     case ExchangeResult::ParametersRead:
         return Tip(1);
     default:
-        return {};
+        return SharedResultTextKey(result);
     }
 }
 

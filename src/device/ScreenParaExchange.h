@@ -2,17 +2,14 @@
 // then read the screen parameters from the badge (command 0x04, answered by
 // 0x05) or write the chosen ones (0x06, answered by 0x07), and report the
 // outcome. Window-free, built like the send session: RunCommand or Start,
-// OnDeviceReply and OnTimer on the owner's thread. The checksum of replies is
-// not tested here.
+// OnDeviceReply and OnTimer on the owner's thread, with the steps both share
+// in the ExchangeCore. The checksum of replies is not tested here.
 #pragma once
 
-#include "device/DeviceLink.h"
 #include "device/DeviceOperation.h"
-#include "device/ExchangeResult.h"
-#include "device/Packet.h"
+#include "device/ExchangeCore.h"
 #include "device/ScreenParaHost.h"
 
-#include <array>
 #include <optional>
 
 namespace tessel {
@@ -20,7 +17,8 @@ namespace tessel {
 class AppData;
 class LanguageTable;
 
-enum class ScreenParaState { Idle, AwaitHandshake, AwaitReply };
+// Idle, AwaitHandshake, then AwaitReply for the command's answer.
+using ScreenParaState = ExchangePhase;
 
 class ScreenParaExchange {
 public:
@@ -38,32 +36,22 @@ public:
     void OnDeviceReply(const QByteArray& reply);
     void OnTimer(int timerId);
 
-    ScreenParaState state() const { return state_; }
-    bool running() const { return state_ != ScreenParaState::Idle; }
-    ExchangeResult result() const { return result_; }
-    LinkOpenResult openResult() const { return openResult_; }
+    ScreenParaState state() const { return core_.phase(); }
+    bool running() const { return core_.running(); }
+    ExchangeResult result() const { return core_.result(); }
+    LinkOpenResult openResult() const { return core_.openResult(); }
     // The set of the last 0x05 reply (also shown through the host).
     const std::optional<ScreenPara>& readPara() const { return readPara_; }
 
 private:
     void onHandshakeAnswer();
-    void endExchange(ExchangeResult result);
-    void reportResult();
-    PacketArea packet() { return PacketOfReport(txReport_); }
+    void endExchange(ExchangeResult result) { core_.end(result); }
 
     const AppData& data_;
-    const LanguageTable& texts_;
-    DeviceLink& link_;
     ScreenParaHost& host_;
+    ExchangeCore core_;
 
-    ScreenParaState state_ = ScreenParaState::Idle;
     DeviceOperation operation_ = DeviceOperation::GetScreenParameters;
-    ExchangeResult result_ = ExchangeResult::None;
-    LinkOpenResult openResult_ = LinkOpenResult::Opened;
-    std::array<uint8_t, ReportSize> txReport_ {};
-    int txLength_ = ReportSize;
-    int replyTimeout_ = ReplyTimeout;
-    int retriesLeft_ = 0;
     std::optional<ScreenPara> readPara_;
 };
 

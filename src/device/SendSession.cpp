@@ -1,20 +1,18 @@
 #include "device/SendSession.h"
 
 #include "device/HandshakeAnswer.h"
-#include "i18n/LanguageTable.h"
 #include "model/AppData.h"
 
 namespace tessel {
 
 namespace {
 
-constexpr int WritesPerPacket = 3;
-// A damaged reply earns its packet one more repetition, this many at most, so
-// that a badge that keeps sending damaged replies cannot hold the exchange
-// open.
-constexpr int MaxExtraRepetitions = WritesPerPacket;
 constexpr int MinimumImageLength = GlobalHeaderSize + 1;
-const QString MessageBoxCaption = QStringLiteral("Tessel");
+
+QString MessageBoxCaption(const LanguageTable&)
+{
+    return QStringLiteral("Tessel");
+}
 
 // The start text (language string msg%d) of a device command, -1 for an
 // operation the main window does not start.
@@ -57,11 +55,23 @@ ExchangeResult DoneResult(DeviceOperation operation)
 SendSession::SendSession(const AppData& data, const LanguageTable& texts, DeviceLink& link,
     SendSessionHost& host, ImageBuilder buildImage)
     : data_(data)
-    , texts_(texts)
-    , link_(link)
     , host_(host)
     , buildImage_(std::move(buildImage))
+    , core_(data, texts, link, host, { SendResultTextKey, MessageBoxCaption })
 {
+}
+
+SessionState SendSession::state() const
+{
+    switch (core_.phase()) {
+    case ExchangePhase::AwaitHandshake:
+        return SessionState::AwaitHandshake;
+    case ExchangePhase::AwaitReply:
+        return awaited_;
+    case ExchangePhase::Idle:
+        break;
+    }
+    return SessionState::Idle;
 }
 
 void SendSession::RunDeviceCommand(DeviceOperation operation)
@@ -70,32 +80,13 @@ void SendSession::RunDeviceCommand(DeviceOperation operation)
     if (running() || startText < 0)
         return;
     operation_ = operation;
-    host_.setStatusText(QStringLiteral("\t") + texts_.msg(startText));
+    core_.showStartText(startText);
     StartExchange();
 }
 
 void SendSession::StartExchange()
 {
-    if (running() || data_.commType != 0)
-        return;
-    host_.disableToolBar();
-    replyTimeout_ = ReplyTimeout;
-    retriesLeft_ = WritesPerPacket;
-    extraRepetitionsLeft_ = MaxExtraRepetitions;
-    openResult_ = link_.OpenLink([this](const QByteArray& reply) { OnDeviceReply(reply); });
-    if (openResult_ != LinkOpenResult::Opened) {
-        result_ = ExchangeResult::OpenFailed;
-        reportResult();
-        return;
-    }
-    BuildHandshakePacket(packet(), data_.hostID);
-    txLength_ = ReportSize;
-    state_ = SessionState::AwaitHandshake;
-    if (link_.WriteReport(std::span(txReport_.data(), txLength_)) <= 0) {
-        endExchange(ExchangeResult::OpenFailed);
-        return;
-    }
-    host_.armTimer(HandshakeTimer, HandshakeTimeout);
+    core_.start([this](const QByteArray& reply) { OnDeviceReply(reply); });
 }
 
 void SendSession::OnDeviceReply(const QByteArray& reply)
@@ -103,16 +94,13 @@ void SendSession::OnDeviceReply(const QByteArray& reply)
     if (!running())
         return;
     if (!ReplyChecksumValid(reply)) {
-        if (extraRepetitionsLeft_ > 0) {
-            --extraRepetitionsLeft_;
-            ++retriesLeft_;
-        }
+        core_.grantRepetition();
         return;
     }
     // Only the answer to the packet last written counts; any other code is
     // ignored and the pending time-out keeps running.
     const uint8_t code = ReplyByte(reply, ReplyOffset::Code);
-    switch (state_) {
+    switch (state()) {
     case SessionState::AwaitHandshake:
         if (code == ReplyCode(Command::Handshake))
             onHandshakeAnswer(reply);
@@ -222,67 +210,13 @@ void SendSession::sendDataPacket(int index)
 
 void SendSession::writePacket(SessionState next)
 {
-    txLength_ = ReportSize;
-    state_ = next;
-    if (link_.WriteReport(std::span(txReport_.data(), txLength_)) <= 0) {
-        endExchange(ExchangeResult::WriteFailed);
-        return;
-    }
-    retriesLeft_ = WritesPerPacket;
-    extraRepetitionsLeft_ = MaxExtraRepetitions;
-    host_.armTimer(ReplyTimer, replyTimeout_);
+    awaited_ = next;
+    core_.sendPacket();
 }
 
 void SendSession::OnTimer(int timerId)
 {
-    switch (timerId) {
-    case StatusClearTimer:
-        host_.setStatusText(QString());
-        return;
-    case HandshakeTimer:
-        host_.stopTimer(HandshakeTimer);
-        if (state_ == SessionState::AwaitHandshake)
-            endExchange(ExchangeResult::NoHandshake);
-        return;
-    case ReplyTimer:
-        host_.stopTimer(ReplyTimer);
-        if (state_ == SessionState::Idle || state_ == SessionState::AwaitHandshake)
-            return;
-        if (--retriesLeft_ <= 0) {
-            endExchange(ExchangeResult::NoReply);
-            return;
-        }
-        // The repetition's own outcome is not tested: a failing badge ends
-        // the exchange by its time-outs.
-        if (link_.isOpen())
-            link_.WriteReport(std::span(txReport_.data(), txLength_));
-        host_.armTimer(ReplyTimer, replyTimeout_);
-        return;
-    default:
-        return;
-    }
-}
-
-void SendSession::endExchange(ExchangeResult result)
-{
-    host_.stopTimer(HandshakeTimer);
-    host_.stopTimer(ReplyTimer);
-    link_.CloseLink();
-    result_ = result;
-    reportResult();
-}
-
-void SendSession::reportResult()
-{
-    state_ = SessionState::Idle;
-    const QString key = SendResultTextKey(result_);
-    const QString text = key.isEmpty() ? QString() : texts_.text(key);
-    if (data_.afterExcute != 0)
-        host_.showMessageBox(text, MessageBoxCaption);
-    else
-        host_.setStatusText(QStringLiteral("\t") + text);
-    host_.armTimer(StatusClearTimer, StatusClearInterval);
-    host_.enableToolBar();
+    core_.onTimer(timerId);
 }
 
 } // namespace tessel

@@ -2,25 +2,22 @@
 // link, shakes hands, then sends one command (search, clear screen,
 // brightness, charge icon) or the whole device image, and reports the
 // outcome. A window-free state machine driven by RunDeviceCommand or
-// StartExchange, OnDeviceReply and OnTimer on the owner's thread.
+// StartExchange, OnDeviceReply and OnTimer on the owner's thread; the steps
+// it shares with the screen-parameter exchange are the ExchangeCore's.
 //
 // States: Idle; AwaitHandshake (timer 1625); AwaitReply, AwaitBeginAnswer and
-// AwaitAck (timer 1626, each packet written at most three times). Every end
-// closes the link, shows the outcome (message box captioned "Tessel" when the
-// setting afterExcute is set, otherwise status pane 0 as "\t%s"), arms timer
-// 1624 and enables the tool bar again.
+// AwaitAck (timer 1626, each packet written at most three times). The outcome
+// is shown in a message box captioned "Tessel" when the setting afterExcute is
+// set.
 #pragma once
 
-#include "device/DeviceLink.h"
 #include "device/DeviceOperation.h"
-#include "device/ExchangeResult.h"
-#include "device/Packet.h"
+#include "device/ExchangeCore.h"
 #include "device/SendSessionHost.h"
 #include "render/DeviceImage.h"
 #include "render/ScreenGeometry.h"
 
 #include <QByteArray>
-#include <array>
 #include <functional>
 
 namespace tessel {
@@ -55,14 +52,14 @@ public:
     // Timer 1624, 1625 or 1626 fired.
     void OnTimer(int timerId);
 
-    SessionState state() const { return state_; }
-    bool running() const { return state_ != SessionState::Idle; }
+    SessionState state() const;
+    bool running() const { return core_.running(); }
     DeviceOperation operation() const { return operation_; }
     // The result of the exchange that ended last.
-    ExchangeResult result() const { return result_; }
+    ExchangeResult result() const { return core_.result(); }
     // How the last open of the link went: tells a missing badge from one that
     // is present but not accessible.
-    LinkOpenResult openResult() const { return openResult_; }
+    LinkOpenResult openResult() const { return core_.openResult(); }
     // The image of the last send; emptied when there was nothing to send.
     const QByteArray& deviceImage() const { return image_; }
     const ScreenGeometry& geometry() const { return geometry_; }
@@ -74,25 +71,17 @@ private:
     void beginTransfer(const QByteArray& reply);
     void sendDataPacket(int index);
     void writePacket(SessionState next);
-    void endExchange(ExchangeResult result);
-    void reportResult();
-    PacketArea packet() { return PacketOfReport(txReport_); }
+    void endExchange(ExchangeResult result) { core_.end(result); }
+    PacketArea packet() { return core_.packet(); }
 
     const AppData& data_;
-    const LanguageTable& texts_;
-    DeviceLink& link_;
     SendSessionHost& host_;
     ImageBuilder buildImage_;
+    ExchangeCore core_;
 
-    SessionState state_ = SessionState::Idle;
+    // The answer awaited while the core awaits a reply.
+    SessionState awaited_ = SessionState::AwaitReply;
     DeviceOperation operation_ = DeviceOperation::None;
-    ExchangeResult result_ = ExchangeResult::None;
-    LinkOpenResult openResult_ = LinkOpenResult::Opened;
-    std::array<uint8_t, ReportSize> txReport_ {};
-    int txLength_ = ReportSize;
-    int replyTimeout_ = ReplyTimeout;
-    int retriesLeft_ = 0;
-    int extraRepetitionsLeft_ = 0;
     int packetsAcked_ = 0;
     int packetCount_ = 0;
     ScreenGeometry geometry_;

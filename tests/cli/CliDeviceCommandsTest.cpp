@@ -1,9 +1,10 @@
 // The device commands of tessel-cli against the simulated badge, run as a
 // user runs them.
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
+#include "CliTestSupport.h"
+
 #include <gtest/gtest.h>
+
+using tessel::test::CliRun;
 
 namespace {
 
@@ -21,50 +22,9 @@ const QByteArray TextFile
 
 const QByteArray UntickedFile = QByteArray(TextFile).replace("check=\"1\"", "check=\"0\"");
 
-struct CliRun {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-class CliDeviceTest : public ::testing::Test {
+class CliDeviceTest : public tessel::test::CliTest {
 protected:
-    CliRun run(const QStringList& args)
-    {
-        QProcess process;
-        process.setWorkingDirectory(folder.path());
-        process.start(QStringLiteral(TESSEL_BIN_DIR "/tessel-cli"), args);
-        CliRun result;
-        if (!process.waitForFinished(30000)) {
-            ADD_FAILURE() << "tessel-cli did not finish";
-            process.kill();
-            process.waitForFinished();
-            return result;
-        }
-        result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        result.out = process.readAllStandardOutput();
-        result.err = process.readAllStandardError();
-        return result;
-    }
-
-    QString file(const QString& name) const { return folder.filePath(name); }
-
-    void write(const QString& name, const QByteArray& bytes)
-    {
-        QFile f(file(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-
-    QByteArray read(const QString& name)
-    {
-        QFile f(file(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
     QList<QByteArray> logLines(const QString& name) { return read(name).trimmed().split('\n'); }
-
-    QTemporaryDir folder;
 };
 
 TEST_F(CliDeviceTest, SimulatorReceivesExactlyTheDeviceImage)

@@ -1,9 +1,11 @@
 // tessel-cli list and resave, run as a user runs them.
+#include "CliTestSupport.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+using tessel::test::CliRun;
 
 namespace {
 
@@ -24,49 +26,7 @@ const QByteArray WriterFile = Head + programTag("1", "0", "text1", "Welcome") + 
       "<charSpacing>1</charSpacing>\r\n<save/>\r\n</Program>\r\n"
     + programTag("1", "3", "time1", "") + "/>\r\n" + Tail;
 
-struct CliRun {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-class CliFilesTest : public ::testing::Test {
-protected:
-    CliRun run(const QStringList& args)
-    {
-        QProcess process;
-        process.setWorkingDirectory(folder.path());
-        process.start(QStringLiteral(TESSEL_BIN_DIR "/tessel-cli"), args);
-        CliRun result;
-        if (!process.waitForFinished(30000)) {
-            ADD_FAILURE() << "tessel-cli did not finish";
-            process.kill();
-            process.waitForFinished();
-            return result;
-        }
-        result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        result.out = process.readAllStandardOutput();
-        result.err = process.readAllStandardError();
-        return result;
-    }
-
-    QString file(const QString& name) const { return folder.filePath(name); }
-
-    void write(const QString& name, const QByteArray& bytes)
-    {
-        QFile f(file(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-
-    QByteArray read(const QString& name)
-    {
-        QFile f(file(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    QTemporaryDir folder;
-};
+using CliFilesTest = tessel::test::CliTest;
 
 } // namespace
 

@@ -1,18 +1,15 @@
 // tessel-cli render and image, run as a user runs them: a copy of the built
 // tool in a folder of its own, with its own "app.xml" beside it.
+#include "CliTestSupport.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
-namespace {
+using tessel::test::CliRun;
 
-struct CliResult {
-    int status = -1;
-    QString err;
-};
+namespace {
 
 // One pixel as blue, green, red.
 struct Bgr {
@@ -91,13 +88,11 @@ int word(const QByteArray& bytes, int at)
     return uint8_t(bytes[at]) | uint8_t(bytes[at + 1]) << 8;
 }
 
-class CliRenderTest : public ::testing::Test {
+class CliRenderTest : public tessel::test::CliTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        tool = dir.filePath(QStringLiteral("tessel-cli"));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(TESSEL_BIN_DIR "/tessel-cli"), tool));
+        ASSERT_NO_FATAL_FAILURE(copyTool());
         // Brightness 33 %, charge icon "O", no blank columns, a 14 × 56 screen.
         write(QStringLiteral("app.xml"),
             "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Records>\r\n"
@@ -109,14 +104,6 @@ protected:
             "</Records>\r\n");
     }
 
-    QString write(const QString& name, const QByteArray& bytes)
-    {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
-    }
-
     QString programFile(const QString& programs)
     {
         return write(QStringLiteral("list.led"),
@@ -124,24 +111,6 @@ protected:
                 + QStringLiteral("</Records>\r\n"))
                 .toUtf8());
     }
-
-    CliResult run(const QStringList& args)
-    {
-        QProcess process;
-        process.setWorkingDirectory(dir.path());
-        process.start(tool, args);
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return { process.exitCode(), QString::fromUtf8(process.readAllStandardError()) };
-    }
-
-    QByteArray read(const QString& name)
-    {
-        QFile file(dir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir dir;
-    QString tool;
 };
 
 } // namespace
@@ -161,7 +130,7 @@ TEST_F(CliRenderTest, RenderWritesA32BitBmpOfTheScreen)
     for (int i = 54; i < empty.size(); i += 4)
         ASSERT_EQ(empty.mid(i, 3), QByteArray(3, '\0'));
 
-    const CliResult hi = run({ QStringLiteral("render"), list, QStringLiteral("-p"), QStringLiteral("2"),
+    const CliRun hi = run({ QStringLiteral("render"), list, QStringLiteral("-p"), QStringLiteral("2"),
         QStringLiteral("--screen"), QStringLiteral("16x64"), QStringLiteral("-o"),
         QStringLiteral("hi.bmp") });
     ASSERT_EQ(hi.status, 0) << hi.err.toStdString();
@@ -190,11 +159,11 @@ TEST_F(CliRenderTest, RenderOfAPictureKeepsItsPixels)
         QByteArray(
             "\xFF\xFF\xFF\xFF\0\0\0\xFF\x04\x05\x06\xFF\x01\x02\x03\xFF\0\0\xFF\xFF\x09\x09\x09\xFF", 24));
 
-    const CliResult time = run({ QStringLiteral("render"), list, QStringLiteral("-p"), QStringLiteral("2"),
+    const CliRun time = run({ QStringLiteral("render"), list, QStringLiteral("-p"), QStringLiteral("2"),
         QStringLiteral("-o"), QStringLiteral("t.bmp") });
     EXPECT_EQ(time.status, 1);
-    EXPECT_TRUE(time.err.contains(QStringLiteral("time program"))) << time.err.toStdString();
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("t.bmp"))));
+    EXPECT_TRUE(time.err.contains("time program")) << time.err.toStdString();
+    EXPECT_FALSE(QFile::exists(file(QStringLiteral("t.bmp"))));
 }
 
 TEST_F(CliRenderTest, ImageIsWhatTheBadgeReceives)
@@ -243,12 +212,12 @@ TEST_F(CliRenderTest, ImageOfATextOnTheDefaultScreen)
 TEST_F(CliRenderTest, NothingToSendIsAFailure)
 {
     const QString list = programFile(timeProgram());
-    const CliResult nothing
+    const CliRun nothing
         = run({ QStringLiteral("image"), list, QStringLiteral("-o"), QStringLiteral("x.bin") });
     EXPECT_EQ(nothing.status, 1);
     EXPECT_FALSE(nothing.err.isEmpty());
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("x.bin"))));
-    EXPECT_EQ(run({ QStringLiteral("image"), dir.filePath(QStringLiteral("none.led")), QStringLiteral("-o"),
+    EXPECT_FALSE(QFile::exists(file(QStringLiteral("x.bin"))));
+    EXPECT_EQ(run({ QStringLiteral("image"), file(QStringLiteral("none.led")), QStringLiteral("-o"),
                       QStringLiteral("x.bin") })
                   .status,
         1);
@@ -277,9 +246,9 @@ TEST_F(CliRenderTest, BadUsage)
         { "image", list, o, out, "--bogus" },
     };
     for (const QStringList& args : bad) {
-        const CliResult result = run(args);
+        const CliRun result = run(args);
         EXPECT_EQ(result.status, 2) << args.join(u' ').toStdString();
         EXPECT_FALSE(result.err.isEmpty());
     }
-    EXPECT_FALSE(QFile::exists(dir.filePath(out)));
+    EXPECT_FALSE(QFile::exists(file(out)));
 }

@@ -1,10 +1,7 @@
-#include "FakeHost.h"
+#include "ExchangeFixture.h"
 #include "TestTexts.h"
 
-#include "device/BadgeSimulator.h"
-#include "device/PolledLink.h"
 #include "device/ScreenParaExchange.h"
-#include "model/AppData.h"
 
 #include <gtest/gtest.h>
 
@@ -23,33 +20,11 @@ QByteArray ParaReply(uint8_t height, uint8_t widthBytes, uint8_t widthBits)
     return reply;
 }
 
-class ScreenParaExchangeTest : public ::testing::Test {
+class ScreenParaExchangeTest : public test::ExchangeFixture<ScreenParaExchangeTest, FakeScreenParaHost> {
+public:
+    ScreenParaExchange& underTest() { return exchange; }
+
 protected:
-    void deliver() { link.deliverAll(); }
-
-    void fire(ExchangeTimer timer)
-    {
-        ASSERT_TRUE(host.isArmed(timer)) << timer;
-        exchange.OnTimer(timer);
-    }
-
-    void expectEnded(ExchangeResult result, const QString& status)
-    {
-        EXPECT_EQ(exchange.result(), result);
-        EXPECT_FALSE(exchange.running());
-        EXPECT_FALSE(link.isOpen());
-        EXPECT_FALSE(badge.isOpen());
-        EXPECT_TRUE(host.toolBarEnabled);
-        EXPECT_FALSE(host.isArmed(HandshakeTimer));
-        EXPECT_FALSE(host.isArmed(ReplyTimer));
-        EXPECT_EQ(host.armed[StatusClearTimer], 2000);
-        EXPECT_EQ(host.status(), status);
-    }
-
-    AppData data;
-    BadgeSimulator badge;
-    PolledLink link { badge };
-    FakeScreenParaHost host;
     ScreenParaExchange exchange { data, test::TestTexts(), link, host };
 };
 

@@ -1,11 +1,8 @@
-#include "FakeHost.h"
+#include "ExchangeFixture.h"
 #include "TestTexts.h"
 
-#include "device/BadgeSimulator.h"
 #include "device/DeviceSettingChoice.h"
-#include "device/PolledLink.h"
 #include "device/SendSession.h"
-#include "model/AppData.h"
 
 #include <gtest/gtest.h>
 
@@ -46,38 +43,15 @@ QByteArray ValidReply(uint8_t code)
     return QByteArray(reinterpret_cast<const char*>(p.data()), PacketSize);
 }
 
-class SendSessionTest : public ::testing::Test {
+class SendSessionTest : public test::ExchangeFixture<SendSessionTest, FakeSendHost> {
+public:
+    SendSession& underTest() { return session; }
+
 protected:
     SendSessionTest() { badge.setPacketRecording(PacketRecording::On); }
 
-    void deliver() { link.deliverAll(); }
-
-    void fire(ExchangeTimer timer)
-    {
-        ASSERT_TRUE(host.isArmed(timer)) << timer;
-        session.OnTimer(timer);
-    }
-
-    // Whatever the outcome: link closed, tool bar usable, no time-out left.
-    void expectEnded(ExchangeResult result, const QString& status)
-    {
-        EXPECT_EQ(session.result(), result);
-        EXPECT_FALSE(session.running());
-        EXPECT_FALSE(link.isOpen());
-        EXPECT_FALSE(badge.isOpen());
-        EXPECT_TRUE(host.toolBarEnabled);
-        EXPECT_FALSE(host.isArmed(HandshakeTimer));
-        EXPECT_FALSE(host.isArmed(ReplyTimer));
-        EXPECT_EQ(host.armed[StatusClearTimer], 2000);
-        EXPECT_EQ(host.status(), status);
-    }
-
     std::vector<uint8_t> commands() const { return badge.commandsReceived(); }
 
-    AppData data;
-    BadgeSimulator badge;
-    PolledLink link { badge };
-    FakeSendHost host;
     DeviceImageBuild build { Image(100), 1, false };
     std::vector<ScreenGeometry> builtFor;
     SendSession session { data, test::TestTexts(), link, host, [this](const ScreenGeometry& geometry) {

@@ -1,0 +1,16 @@
+// Reading the values of command-line options, and telling the user what was
+// wrong with them.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace tessel::cli {
+
+// Prints "tessel-cli: <message>" on stderr.
+void printError(const QString& message);
+
+// A decimal number from low to high; nothing for other text.
+std::optional<int> parseNumber(const QString& text, int low, int high);
+
+} // namespace tessel::cli
