@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -32,6 +33,12 @@ class ProgramView;
 class PropertyForm;
 class SendSession;
 enum class DeviceOperation : int;
+
+class HidTransport;
+
+// Makes the transport of the screen-parameter dialog's own link: hidapi in
+// the editor, the badge simulator in tests.
+using TransportFactory = std::function<std::unique_ptr<HidTransport>()>;
 
 class CMainFrame : public QMainWindow, public SendSessionHost {
     Q_OBJECT
@@ -102,6 +109,9 @@ protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // Replaces the transport the screen-parameter dialog opens (hidapi).
+    void setScreenParaTransportFactory(TransportFactory factory) { screenParaTransport_ = std::move(factory); }
+
 private:
     // The file commands and the send session live in translation units of
     // their own: the file and device layers each name an `OpenResult`.
@@ -145,6 +155,7 @@ private:
     void sendPrograms();
     // CMainFrameDialogs.cpp
     void openScreenParameters();
+    TransportFactory screenParaTransport_;
     void openSoftwareOptions();
     void openCommSettings();
 

@@ -20,8 +20,9 @@ void CMainFrame::openScreenParameters()
         return;
     // The dialog talks to the badge through a link of its own, beside the
     // frame's; its replies arrive on this thread.
-    HidapiTransport transport;
-    HidLink link(transport, this);
+    const std::unique_ptr<HidTransport> transport
+        = screenParaTransport_ ? screenParaTransport_() : std::make_unique<HidapiTransport>();
+    HidLink link(*transport, this);
     ScreenParaDialog dialog(data_, texts_, link, this);
     dialog.setOnApplied([this] {
         propertyPane_->refreshColourLists();

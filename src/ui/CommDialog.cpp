@@ -1,4 +1,5 @@
 #include "ui/CommDialog.h"
+#include "ui/ControlRect.h"
 
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
@@ -18,13 +19,6 @@ constexpr int HostIdCount = 256;
 constexpr int SerialPortCount = 20; // "COM1" ... "COM20" after "AUTO"
 constexpr uint8_t UsbInterface = 0;
 constexpr uint8_t SerialInterface = 1;
-
-// A rectangle given as left, top, right, bottom, the right and bottom edges
-// excluded.
-QRect edges(int left, int top, int right, int bottom)
-{
-    return QRect(left, top, right - left, bottom - top);
-}
 
 // The group box caption sits on its frame's top line, as the controls'
 // rectangles expect.

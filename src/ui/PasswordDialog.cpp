@@ -1,4 +1,5 @@
 #include "ui/PasswordDialog.h"
+#include "ui/ControlRect.h"
 
 #include "i18n/LanguageTable.h"
 
@@ -16,13 +17,6 @@ const QString AccessCode = QStringLiteral("739");
 constexpr int MaxCodeLength = 16;
 constexpr QSize ClientSize(300, 110);
 constexpr QSize LockSize(16, 16);
-
-// A rectangle given as left, top, right, bottom, the right and bottom edges
-// excluded.
-QRect edges(int left, int top, int right, int bottom)
-{
-    return QRect(left, top, right - left, bottom - top);
-}
 
 bool isEnterKey(const QKeyEvent& event)
 {

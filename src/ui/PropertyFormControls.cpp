@@ -1,6 +1,7 @@
 // The basic, effect and image options of the property pane: their creation
 // at fixed rectangles, their language texts, and showing them by kind.
 #include "ui/PropertyForm.h"
+#include "ui/ControlRect.h"
 
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
@@ -21,13 +22,6 @@
 namespace tessel {
 
 namespace {
-
-// A rectangle given by its edges (left, top)-(right, bottom), right and
-// bottom exclusive.
-QRect edges(int left, int top, int right, int bottom)
-{
-    return QRect(left, top, right - left, bottom - top);
-}
 
 // A closed drop-down list is one text line high; the rectangles of the lists
 // give the bottom of the opened list instead.

@@ -1,4 +1,5 @@
 #include "ui/SoftwareOptionDialog.h"
+#include "ui/ControlRect.h"
 
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
@@ -12,13 +13,6 @@ namespace tessel {
 namespace {
 
 constexpr QSize ClientSize(250, 245);
-
-// A rectangle given as left, top, right, bottom, the right and bottom edges
-// excluded.
-QRect edges(int left, int top, int right, int bottom)
-{
-    return QRect(left, top, right - left, bottom - top);
-}
 
 struct OptionRow {
     const char16_t* labelKey;
