@@ -5,9 +5,12 @@
 #include "render/ScreenGeometry.h"
 #include "ui/PropertyForm.h"
 
+#include <QApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolBar>
 
 namespace tessel::test {
@@ -119,6 +122,62 @@ TEST_F(MainFrameDeviceTest, NoBadgeAttachedIsToldAtOnce)
     frame->OnCommand(1100);
     EXPECT_FALSE(frame->session().running());
     EXPECT_EQ(frame->statusText(), texts.tip(18));
+    EXPECT_TRUE(frame->mainToolBar()->isEnabled());
+}
+
+TEST_F(MainFrameDeviceTest, NothingTickedSendsOnlyTheHandshake)
+{
+    frame->OnCommand(1101);
+    data.programs[0]->check = 0;
+    frame->OnCommand(1111);
+    ASSERT_TRUE(waitForIdle());
+    EXPECT_EQ(frame->statusText(), texts.tip(23));
+    EXPECT_EQ(badge.commandsReceived(), (std::vector<uint8_t> { 0x00 }));
+    EXPECT_TRUE(frame->mainToolBar()->isEnabled());
+}
+
+TEST_F(MainFrameDeviceTest, TheSerialInterfaceDoesNothing)
+{
+    data.commType = 1;
+    frame->OnCommand(1100);
+    EXPECT_FALSE(frame->session().running());
+    EXPECT_EQ(badge.openCount(), 0);
+    EXPECT_TRUE(frame->mainToolBar()->isEnabled());
+}
+
+TEST_F(MainFrameDeviceTest, ABadgeThatStopsAnsweringEndsWithAnEmptyText)
+{
+    frame->OnCommand(1101);
+    frame->propertyPane()->visibleEditor()->setPlainText(QString(40, QLatin1Char('W')));
+    BadgeFaults faults;
+    faults.silentFromDataPacket = 1;
+    badge.setFaults(faults);
+    frame->OnCommand(1111);
+    ASSERT_TRUE(waitUntil([&] { return !frame->session().running(); }, 10000));
+    EXPECT_EQ(frame->statusText(), QString());
+    EXPECT_TRUE(frame->mainToolBar()->isEnabled());
+    EXPECT_FALSE(badge.isOpen());
+}
+
+TEST_F(MainFrameDeviceTest, WithAfterExcuteTheOutcomeComesInAMessageBoxCaptionedTessel)
+{
+    data.afterExcute = 1;
+    QString caption;
+    QString text;
+    // The message box is modal: read and close it as soon as it shows.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            caption = box->windowTitle();
+            text = box->text();
+            box->accept();
+        }
+    });
+    closer.start(20);
+    frame->OnCommand(1100);
+    ASSERT_TRUE(waitUntil([&] { return !frame->session().running() && !caption.isEmpty(); }, 5000));
+    EXPECT_EQ(caption, QStringLiteral("Tessel"));
+    EXPECT_EQ(text, texts.tip(0));
     EXPECT_TRUE(frame->mainToolBar()->isEnabled());
 }
 
