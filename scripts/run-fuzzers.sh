@@ -7,7 +7,7 @@ seconds=${2:-30}
 src=$(dirname "$0")/../fuzz/corpus
 status=0
 for target in "$dir"/fuzz_*; do
-    [ -x "$target" ] || continue
+    [ -f "$target" ] && [ -x "$target" ] || continue
     name=$(basename "$target")
     work="$dir/corpus-$name"
     mkdir -p "$work"
