@@ -17,7 +17,8 @@ for target in "$dir"/fuzz_*; do
     leaks=1
     case $name in fuzz_device_image) leaks=0 ;; esac
     echo "== $name for ${seconds}s"
-    if ! QT_QPA_PLATFORM=offscreen "$target" -max_total_time="$seconds" -rss_limit_mb=2048 -detect_leaks=$leaks \
+    if ! QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=$leaks \
+        "$target" -max_total_time="$seconds" -rss_limit_mb=2048 -detect_leaks=$leaks \
         -artifact_prefix="$dir/$name-" "$work" 2>"$dir/$name.log"; then
         tail -40 "$dir/$name.log"
         status=1
