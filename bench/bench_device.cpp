@@ -1,6 +1,7 @@
 // The host's own cost of a transfer: per data packet (build, checksum, write
 // to the simulated badge, reply handling), and the whole send of a
 // 12-program image, driven step by step without the reader's pacing.
+#include "GuiBenchmarkMain.h"
 #include "device/BadgeSimulator.h"
 #include "device/PolledLink.h"
 #include "device/SendSession.h"
@@ -109,13 +110,4 @@ BENCHMARK(BM_SendTwelveProgramsWithRendering)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TESSEL_GUI_BENCHMARK_MAIN()

@@ -1,5 +1,6 @@
 // Rendering speed: the preview redraws on every keystroke, a send renders
 // every ticked program at once.
+#include "GuiBenchmarkMain.h"
 #include "model/AppData.h"
 #include "render/DeviceImage.h"
 #include "render/PreviewPicture.h"
@@ -111,13 +112,4 @@ BENCHMARK(BM_PreviewPicture24Characters)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TESSEL_GUI_BENCHMARK_MAIN()

@@ -1,5 +1,6 @@
 // Reading and writing the RTF of a typical text program: about 100
 // characters in three fonts with colours, one paragraph centred.
+#include "GuiBenchmarkMain.h"
 #include "render/RichTextDocument.h"
 #include "render/RtfReader.h"
 #include "render/RtfWriter.h"
@@ -50,11 +51,4 @@ BENCHMARK(documentRoundTrip);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TESSEL_GUI_BENCHMARK_MAIN()
