@@ -4,7 +4,7 @@
 set -e
 
 PACKAGES="
-cmake ninja-build g++ make pkg-config
+cmake ninja-build g++ make pkg-config ccache
 qt6-base-dev qt6-base-dev-tools qt6-svg-dev
 libhidapi-dev
 fonts-liberation fonts-wqy-zenhei fonts-dejavu-core
