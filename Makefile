@@ -4,7 +4,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 30
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup configure build run test bench fuzz clean
+.PHONY: all setup configure build run test bench fuzz package clean
 
 all: build
 
@@ -22,6 +22,10 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The Debian package $(BUILD)/tessel_<version>_<arch>.deb.
+package: build
+	cmake --build $(BUILD) --target package
 
 bench: build
 	sh scripts/run-benchmarks.sh $(BUILD)

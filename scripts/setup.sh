@@ -1,6 +1,7 @@
 #!/bin/sh
-# Installs the Debian packages the build, the tests and the editor need,
-# asking apt-get only for those that dpkg does not report as installed.
+# Installs the Debian packages the build, the tests, the package and the
+# editor need, asking apt-get only for those that dpkg does not report as
+# installed.
 set -e
 
 PACKAGES="
@@ -11,6 +12,7 @@ fonts-liberation fonts-wqy-zenhei fonts-dejavu-core
 libgtest-dev libgmock-dev libbenchmark-dev
 clang-14 libclang-rt-14-dev
 xvfb xauth
+dpkg-dev file
 "
 
 missing=""
