@@ -13,17 +13,19 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Tessel developers")
 set(CPACK_PACKAGE_CONTACT ${TESSEL_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor and downloader for the K9057R LED name badge")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Tessel keeps up to twelve programs for the battery-powered K9057R LED \
-matrix name badge: formatted text or a picture, each with an entry effect, \
-speed, stay time, exit effect, play count and border. It shows a preview \
-exactly as the badge lays it out, saves the list as an XML program file \
-(.led) and sends it to the badge over USB HID. Device tools search for the \
+# Lines of the extended description as Debian wants them: at most 80
+# characters, a blank line between paragraphs.
+set(CPACK_PACKAGE_DESCRIPTION [=[
+Tessel keeps up to twelve programs for the battery-powered K9057R LED
+matrix name badge: formatted text or a picture, each with an entry effect,
+speed, stay time, exit effect, play count and border. It shows a preview
+exactly as the badge lays it out, saves the list as an XML program file
+(.led) and sends it to the badge over USB HID. Device tools search for the
 badge, clear it, set its brightness and read and write its panel parameters.
 
-The package holds the editor (tessel), the command-line tool tessel-cli for \
-scripts, and a udev rule that gives the user at the desktop access to the \
-badge.")
+The package holds the editor (tessel), the command-line tool tessel-cli for
+scripts, and a udev rule that gives the user at the desktop access to the
+badge.]=])
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
