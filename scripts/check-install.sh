@@ -6,6 +6,8 @@
 # lintian on it. Run after `make test` (it uses the build in $BUILD).
 set -eu
 cd "$(dirname "$0")/.."
+# The unprivileged user must be able to read what is installed.
+umask 022
 BUILD=${BUILD:-build}
 
 # The checkers; installed here rather than by the set-up, which serves the
