@@ -52,6 +52,7 @@ pre { padding: 0.6em; overflow-x: auto; direction: ltr; text-align: left; }
 table { border-collapse: collapse; margin: 1em 0; }
 th, td { border: 1px solid #ccc; padding: 0.3em 0.6em; text-align: start; vertical-align: top; }
 th { background: #f0f0f0; }
+.note { background: #fff8e0; border-inline-start: 4px solid #e0b000; padding: 0.4em 0.8em; }
 """
 
 
@@ -167,6 +168,9 @@ def page(base, tag, direction, manual, languages):
     for sid, title, _ in sections:
         out.append(f'<li><a href="#{sid}">{html.escape(title)}</a></li>')
     out += ["</ol>", "</nav>", "<main>"]
+    # Pages of other languages than the screenshots' say so once.
+    if getattr(manual, "SCREENSHOT_NOTE", ""):
+        out.append(f'<p class="note">{html.escape(manual.SCREENSHOT_NOTE)}</p>')
     for sid, title, body in sections:
         out += [f'<section id="{sid}">', f"<h2>{html.escape(title)}</h2>", body.strip(), "</section>"]
     out += ["</main>", "</body>", "</html>", ""]

@@ -4,6 +4,7 @@
 TITLE = "K9057R 胸牌编辑软件 使用说明书"
 CONTENTS = "目录"
 LANGUAGES_LABEL = "其他语言"
+SCREENSHOT_NOTE = "截图显示的是英文界面；正文中的名称与中文界面一致。"
 
 SECTIONS = [
     ("window", "主窗口", """
