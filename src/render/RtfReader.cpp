@@ -97,6 +97,11 @@ private:
     void finish(const GroupState& end);
 
     GroupState& state() { return groups_.back(); }
+    // Whether the group around the current one holds document text.
+    bool enclosedByText() const
+    {
+        return groups_.size() >= 2 && groups_[groups_.size() - 2].destination == Destination::Text;
+    }
     CharFormat formatOf(const GroupState& group) const;
     std::optional<uint32_t> color(int index) const;
     int codePageOf(const GroupState& group) const;
@@ -171,7 +176,7 @@ bool RtfParser::handle(const RtfToken& token)
         return true;
     }
     if (state().destination == Destination::Skipped) {
-        if (destinationStart && token.kind == RtfToken::Kind::ControlWord
+        if (destinationStart && token.kind == RtfToken::Kind::ControlWord && enclosedByText()
             && lookUpRtfKeyword(token.word).keyword == RtfKeyword::NestedTableProperties)
             state().destination = Destination::NestedTableProperties;
         return true;

@@ -91,9 +91,10 @@ TEST(RtfTable, NestedTablesReadLikeTheirOuterTable)
 
 TEST(RtfTable, TablePropertiesAndItsDestinationsAddNoText)
 {
-    // Hostile shapes: a row end inside another optional destination, a
+    // Hostile shapes: row ends inside another optional destination, a
     // nested-properties group that is not optional, stray cell and row ends.
-    const RichText text = readDocument("\\pard\\f0 {\\*\\unknown\\nestrow x}{\\nesttableprops y\\nestrow}"
+    const RichText text = readDocument("\\pard\\f0 {\\*\\unknown\\nestrow x{\\*\\nesttableprops\\nestrow}}"
+                                       "{\\nesttableprops y\\nestrow}"
                                        "a\\cell{\\*\\nesttableprops{\\b z}\\nestrow}\\row\\row b\\cell");
     EXPECT_EQ(text.text, u"y\ra\rb"_s);
     ASSERT_EQ(text.paragraphs.size(), 3u);
