@@ -29,7 +29,7 @@ the badge by USB and switch it on.</li>
 <li>Type your text into the black editor at the bottom right. The preview follows every key stroke.</li>
 <li>Choose an {k:effectAction}, for example {k:effectActionMatrix2}, and a {k:effectSpeed}.</li>
 <li>Make sure the program is ticked in the tree, then click {k:send}. When the badge has the programs, the status bar
-says “{k:tip7}”.</li>
+says “{k:tip7}”</li>
 <li>Save the list with {k:file} › {k:save} (<kbd>Ctrl</kbd>+<kbd>S</kbd>).</li>
 </ol>
 """),
@@ -115,7 +115,7 @@ it ends. The outcome appears in the status bar for about two seconds, or in a me
     ("tools", "Device tools", """
 {img:tools-menu.png|The {k:tool} menu.}
 <ul>
-<li>{k:tool} › {k:searchScreen} (tool bar: {k:search}) — checks that the badge answers: “{k:tip0}”.</li>
+<li>{k:tool} › {k:searchScreen} (tool bar: {k:search}) — checks that the badge answers: “{k:tip0}”</li>
 <li>{k:tool} › {k:clearScreen} (tool bar: {k:clear}) — empties the badge's screen.</li>
 <li>{k:tool} › {k:bright} (tool bar: {k:bright}) — sends the brightness chosen with the arrow beside the
 {k:bright} button: 100 %, 66 % or 33 %. Choosing a value only remembers it; the button sends it.</li>

@@ -31,7 +31,7 @@ Linux</a>), dann das Namensschild per USB anschließen und einschalten.</li>
 <li>Den Text in das schwarze Eingabefeld unten rechts schreiben. Die Vorschau folgt jedem Tastendruck.</li>
 <li>Unter {k:effectAction} einen Effekt wählen, zum Beispiel {k:effectActionMatrix2}, und unter {k:effectSpeed} das Tempo.</li>
 <li>Prüfen, dass das Programm im Baum angehakt ist, dann auf {k:send} klicken. Hat das Namensschild die Programme
-erhalten, meldet die Statusleiste „{k:tip7}“.</li>
+erhalten, meldet die Statusleiste „{k:tip7}“</li>
 <li>Die Liste mit {k:file} › {k:save} (<kbd>Strg</kbd>+<kbd>S</kbd>) speichern.</li>
 </ol>
 """),
@@ -120,7 +120,7 @@ Statusleiste oder, wenn Sie es unter {k:softOption} so gewählt haben, in einem 
     ("tools", "Gerätewerkzeuge", """
 {img:tools-menu.png|Das Menü {k:tool}.}
 <ul>
-<li>{k:tool} › {k:searchScreen} (Werkzeugleiste: {k:search}) — prüft, ob das Namensschild antwortet: „{k:tip0}“.</li>
+<li>{k:tool} › {k:searchScreen} (Werkzeugleiste: {k:search}) — prüft, ob das Namensschild antwortet: „{k:tip0}“</li>
 <li>{k:tool} › {k:clearScreen} (Werkzeugleiste: {k:clear}) — leert die Anzeige des Namensschilds.</li>
 <li>{k:tool} › {k:bright} (Werkzeugleiste: {k:bright}) — sendet die mit dem Pfeil neben der Schaltfläche
 {k:bright} gewählte Helligkeit: 100 %, 66 % oder 33 %. Die Auswahl merkt sich den Wert nur; die Schaltfläche sendet

@@ -28,7 +28,7 @@ SECTIONS = [
 <li>点击工具栏上的 {k:text}。节目树中出现一个新的文本节目，内容是红色的欢迎语。</li>
 <li>在右下方黑色的编辑框中输入文字。预览随每次按键更新。</li>
 <li>选择 {k:effectAction}，例如 {k:effectActionMatrix2}，以及 {k:effectSpeed}。</li>
-<li>确认节目树中该节目已勾选，然后点击 {k:send}。胸牌收到节目后，状态栏显示“{k:tip7}”。</li>
+<li>确认节目树中该节目已勾选，然后点击 {k:send}。胸牌收到节目后，状态栏显示“{k:tip7}”</li>
 <li>用 {k:file} › {k:save}（<kbd>Ctrl</kbd>+<kbd>S</kbd>）保存节目列表。</li>
 </ol>
 """),
@@ -104,7 +104,7 @@ SECTIONS = [
     ("tools", "设备工具", """
 {img:tools-menu.png|{k:tool} 菜单。}
 <ul>
-<li>{k:tool} › {k:searchScreen}（工具栏：{k:search}）：检查胸牌是否应答，成功时显示“{k:tip0}”。</li>
+<li>{k:tool} › {k:searchScreen}（工具栏：{k:search}）：检查胸牌是否应答，成功时显示“{k:tip0}”</li>
 <li>{k:tool} › {k:clearScreen}（工具栏：{k:clear}）：清空胸牌的屏幕。</li>
 <li>{k:tool} › {k:bright}（工具栏：{k:bright}）：发送用 {k:bright} 按钮旁的箭头选择的亮度：100 %、66 % 或 33 %。
 选择数值只是记下它，按下按钮才会发送。</li>
@@ -174,6 +174,6 @@ SECTIONS = [
 {pre:rule}
 <p>安装一次，然后拔下胸牌再重新插入：</p>
 {pre:udev}
-<p>没有这条规则时，即使胸牌已连接，{k:search} 和 {k:send} 也会提示“{k:tip18}”。</p>
+<p>没有这条规则时，即使胸牌已连接，{k:search} 和 {k:send} 也会提示“{k:tip18}”</p>
 """),
 ]

@@ -33,7 +33,7 @@ en rojo.</li>
 <li>Escriba su texto en el editor negro de abajo a la derecha. La vista previa sigue cada pulsación.</li>
 <li>Elija en {k:effectAction} un efecto, por ejemplo {k:effectActionMatrix2}, y en {k:effectSpeed} la velocidad.</li>
 <li>Compruebe que el programa está marcado en el árbol y haga clic en {k:send}. Cuando la placa tiene los programas,
-la barra de estado dice «{k:tip7}».</li>
+la barra de estado dice «{k:tip7}»</li>
 <li>Guarde la lista con {k:file} › {k:save} (<kbd>Ctrl</kbd>+<kbd>S</kbd>).</li>
 </ol>
 """),
@@ -122,7 +122,7 @@ cuadro de mensaje si así lo eligió en {k:softOption}.</p>
     ("tools", "Herramientas del dispositivo", """
 {img:tools-menu.png|El menú {k:tool}.}
 <ul>
-<li>{k:tool} › {k:searchScreen} (barra: {k:search}) — comprueba que la placa responde: «{k:tip0}».</li>
+<li>{k:tool} › {k:searchScreen} (barra: {k:search}) — comprueba que la placa responde: «{k:tip0}»</li>
 <li>{k:tool} › {k:clearScreen} (barra: {k:clear}) — vacía la pantalla de la placa.</li>
 <li>{k:tool} › {k:bright} (barra: {k:bright}) — envía el brillo elegido con la flecha junto al botón {k:bright}:
 100 %, 66 % o 33 %. Elegir un valor solo lo recuerda; el botón lo envía.</li>

@@ -28,7 +28,7 @@ SECTIONS = [
 <li>按一下工具列上的 {k:text}。節目樹中出現一個新的文字節目，內容是紅色的歡迎語。</li>
 <li>在右下方黑色的編輯框中輸入文字。預覽隨每次按鍵更新。</li>
 <li>在 {k:effectAction} 中選擇效果，例如 {k:effectActionMatrix2}，並在 {k:effectSpeed} 中選擇速度。</li>
-<li>確認節目樹中該節目已勾選，然後按一下 {k:send}。胸牌收到節目後，狀態列顯示「{k:tip7}」。</li>
+<li>確認節目樹中該節目已勾選，然後按一下 {k:send}。胸牌收到節目後，狀態列顯示「{k:tip7}」</li>
 <li>以 {k:file} › {k:save}（<kbd>Ctrl</kbd>+<kbd>S</kbd>）儲存節目清單。</li>
 </ol>
 """),
@@ -104,7 +104,7 @@ SECTIONS = [
     ("tools", "裝置工具", """
 {img:tools-menu.png|{k:tool} 選單。}
 <ul>
-<li>{k:tool} › {k:searchScreen}（工具列：{k:search}）：檢查胸牌是否回應，成功時顯示「{k:tip0}」。</li>
+<li>{k:tool} › {k:searchScreen}（工具列：{k:search}）：檢查胸牌是否回應，成功時顯示「{k:tip0}」</li>
 <li>{k:tool} › {k:clearScreen}（工具列：{k:clear}）：清除胸牌的螢幕。</li>
 <li>{k:tool} › {k:bright}（工具列：{k:bright}）：傳送以 {k:bright} 按鈕旁的箭頭選擇的亮度：100 %、66 % 或 33 %。
 選擇數值只是記下它，按下按鈕才會傳送。</li>
@@ -174,6 +174,6 @@ SECTIONS = [
 {pre:rule}
 <p>安裝一次，然後拔下胸牌再重新插入：</p>
 {pre:udev}
-<p>沒有這條規則時，即使胸牌已連接，{k:search} 和 {k:send} 也會提示「{k:tip18}」。</p>
+<p>沒有這條規則時，即使胸牌已連接，{k:search} 和 {k:send} 也會提示「{k:tip18}」</p>
 """),
 ]
