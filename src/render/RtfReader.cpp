@@ -624,6 +624,9 @@ void RtfParser::finish(const GroupState& end)
 CharFormat RtfParser::formatOf(const GroupState& group) const
 {
     CharFormat format;
+    // A font the table lacks has no face; its bytes are in the document's
+    // code page, as those of the default charset are.
+    format.charset = CharsetDefault;
     if (const auto font = fonts_.find(group.font); font != fonts_.end()) {
         format.face = font->second.face;
         format.charset = font->second.charset;

@@ -75,10 +75,12 @@ TEST(RtfCharset, FacesKeepTheCharsetTheyWereReadWith)
     EXPECT_EQ(again.formats, text.formats);
 }
 
-TEST(RtfCharset, ACharsetOutOfRangeReadsAsTheDefault)
+TEST(RtfCharset, ACharsetOutOfRangeOrAFontTheTableLacksReadsAsTheDefault)
 {
-    const RichText text = ReadRtf("{\\rtf1{\\fonttbl{\\f0\\fcharset300 A;}{\\f1\\fcharset-4 B;}}\\f0 a\\f1 b}");
-    EXPECT_EQ(charsetsOf(text), (std::vector<int> { CharsetDefault, CharsetDefault }));
+    const RichText text
+        = ReadRtf("{\\rtf1{\\fonttbl{\\f0\\fcharset300 A;}{\\f1\\fcharset-4 B;}}\\f0 a\\f1 b\\f5 c}");
+    EXPECT_EQ(charsetsOf(text), (std::vector<int> { CharsetDefault, CharsetDefault, CharsetDefault }));
+    EXPECT_EQ(ReadRtf(WriteRtf(text)).formats, text.formats);
 }
 
 TEST(RtfCharset, AFacePickedInTheEditorTakesTheCharsetOfItsNamesScript)
