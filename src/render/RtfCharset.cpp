@@ -3,6 +3,7 @@
 #include "encoding/CodePage.h"
 
 #include <QString>
+#include <algorithm>
 #include <array>
 
 namespace tessel {
@@ -102,6 +103,8 @@ int charsetForCodePage(int codePage)
 
 int charsetForFaceName(QStringView face)
 {
+    if (std::all_of(face.begin(), face.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return CharsetAnsi;
     bool han = false;
     bool traditional = false;
     bool hangul = false;

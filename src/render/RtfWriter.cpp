@@ -190,6 +190,10 @@ void RtfEmitter::writeFontTable()
 // exactly is written as \uN? units.
 void RtfEmitter::writeFaceName(const FontKey& font)
 {
+    if (std::all_of(font.face.begin(), font.face.end(), [](QChar c) { return isLiteral(c.unicode()); })) {
+        out_ += font.face.toLatin1(); // the same bytes in every code page
+        return;
+    }
     const int codePage = codePageForCharset(font.charset, WrittenAnsiCodePage);
     bool lossy = false;
     const QByteArray bytes = encodeCodePage(font.face, codePage, &lossy);
