@@ -26,8 +26,13 @@ inline QString normalizedFaceName(const QString& face)
     return name;
 }
 
+// The font charset of a face not read from a font table: the writer chooses
+// it from the script of the face's name.
+constexpr int CharsetFromFaceName = -1;
+
 struct CharFormat {
     QString face; // up to MaxFaceLength UTF-16 units
+    int charset = CharsetFromFaceName; // \fcharsetN the face was read with
     int twips = 200; // character height; 15 twips per pixel
     bool bold = false;
     bool italic = false;

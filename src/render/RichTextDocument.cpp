@@ -10,6 +10,12 @@ namespace tessel {
 
 namespace {
 
+// The charset a face was read with, kept with the face it belongs to: when
+// the user picks another face in the editor, the charset no longer applies
+// and the writer judges one from the new face's name.
+constexpr int FaceCharsetProperty = QTextFormat::UserProperty + 1;
+constexpr int CharsetFaceProperty = QTextFormat::UserProperty + 2;
+
 QColor toQColor(uint32_t color)
 {
     return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
@@ -33,6 +39,10 @@ QTextCharFormat toCharFormat(const CharFormat& format)
     result.setForeground(toQColor(format.textColor));
     if (format.hasBackground)
         result.setBackground(toQColor(format.backColor));
+    if (format.charset != CharsetFromFaceName) {
+        result.setProperty(FaceCharsetProperty, format.charset);
+        result.setProperty(CharsetFaceProperty, format.face);
+    }
     return result;
 }
 
@@ -43,6 +53,8 @@ CharFormat fromCharFormat(const QTextCharFormat& format, const QFont& defaultFon
         result.face = normalizedFaceName(format.property(QTextFormat::FontFamilies).toStringList().value(0));
     else
         result.face = normalizedFaceName(defaultFont.family());
+    if (format.hasProperty(FaceCharsetProperty) && format.stringProperty(CharsetFaceProperty) == result.face)
+        result.charset = format.intProperty(FaceCharsetProperty);
     const double points
         = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : defaultFont.pointSizeF();
     if (points > 0)

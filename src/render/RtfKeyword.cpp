@@ -64,6 +64,11 @@ constexpr Entry entries[] = {
     { "qr", { K::AlignRight } },
     { "rtlpar", { K::RightToLeftParagraph } },
     { "ltrpar", { K::LeftToRightParagraph } },
+    { "cell", { K::CellEnd } },
+    { "nestcell", { K::CellEnd } },
+    { "row", { K::RowEnd } },
+    { "nestrow", { K::RowEnd } },
+    { "nesttableprops", { K::NestedTableProperties } },
     { "par", { K::Paragraph } },
     { "line", { K::Line } },
     { "tab", { K::Tab } },
@@ -115,6 +120,8 @@ constexpr Entry entries[] = {
     { "generator", { K::SkippedDestination } },
     { "nonshppict", { K::SkippedDestination } },
     { "shp", { K::SkippedDestination } },
+    // The plain-text stand-in of a nested table, for readers that lack them.
+    { "nonesttables", { K::SkippedDestination } },
 };
 
 constexpr size_t entryCount = std::size(entries);

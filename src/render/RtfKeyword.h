@@ -18,7 +18,7 @@ enum class RtfKeyword : uint8_t {
     // Destinations
     FontTable,
     ColorTable,
-    SkippedDestination, // \info, \stylesheet, \pict, \object, \pntext, \fldinst, ...
+    SkippedDestination, // \info, \stylesheet, \pict, \object, \pntext, \fldinst, \nonesttables, ...
     // Tables
     FontCharset,
     FontCodePage,
@@ -42,6 +42,10 @@ enum class RtfKeyword : uint8_t {
     AlignRight,
     RightToLeftParagraph,
     LeftToRightParagraph,
+    // Table structure; the properties of rows and cells are ignored
+    CellEnd, // \cell, \nestcell
+    RowEnd, // \row, \nestrow
+    NestedTableProperties, // {\*\nesttableprops ...}, which holds the \nestrow
     // Text
     Paragraph,
     Line,

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace tessel {
@@ -25,7 +26,12 @@ constexpr size_t MaxTableEntries = 4096;
 constexpr int DefaultHalfPoints = 24;
 constexpr int MaxHalfPoints = 3276;
 
-enum class Destination : uint8_t { Text, FontTable, ColorTable, Skipped };
+// The largest charset number; a \fcharsetN beyond it reads as the default charset.
+constexpr int MaxCharset = 255;
+
+// NestedTableProperties is the optional destination that holds the row end
+// of a nested table among that row's properties: only the row end is read.
+enum class Destination : uint8_t { Text, FontTable, ColorTable, NestedTableProperties, Skipped };
 
 // The properties RTF saves with every group and restores at its end.
 struct GroupState {
@@ -43,6 +49,7 @@ struct GroupState {
 
 struct FontEntry {
     QString face;
+    int charset = CharsetDefault;
     int codePage = 1252;
 };
 
@@ -84,9 +91,17 @@ private:
     void characterWord(RtfKeyword keyword, const RtfToken& token);
     void flushBytes();
     void appendCharacters(QStringView characters);
+    void appendCharacter(QChar c, const CharFormat& format);
+    void endCell();
+    void endRow();
     void finish(const GroupState& end);
 
     GroupState& state() { return groups_.back(); }
+    // Whether the group around the current one holds document text.
+    bool enclosedByText() const
+    {
+        return groups_.size() >= 2 && groups_[groups_.size() - 2].destination == Destination::Text;
+    }
     CharFormat formatOf(const GroupState& group) const;
     std::optional<uint32_t> color(int index) const;
     int codePageOf(const GroupState& group) const;
@@ -111,6 +126,12 @@ private:
     ColorEntry colorEntry_;
 
     QByteArray pendingBytes_; // text bytes not yet decoded, all in the current state
+    bool destinationStart_ = false; // the token before was \*
+    // A cell end is a tab between two cells; the end of a row's last cell is
+    // taken up by the row end that follows it, so it waits here until the
+    // next character shows that another cell follows.
+    std::optional<CharFormat> pendingCellEnd_;
+    bool rowJustEnded_ = false; // nothing was added since the last row end
     RichText result_;
     bool full_ = false;
 };
@@ -142,6 +163,7 @@ bool RtfParser::handle(const RtfToken& token)
     }
     if (ignoredDepth_ > 0)
         return true;
+    const bool destinationStart = std::exchange(destinationStart_, false);
     if (skipUnits_ > 0) {
         if (token.kind != RtfToken::Kind::Text) {
             --skipUnits_;
@@ -153,8 +175,12 @@ bool RtfParser::handle(const RtfToken& token)
             handleText(token.word.sliced(skipped));
         return true;
     }
-    if (state().destination == Destination::Skipped)
+    if (state().destination == Destination::Skipped) {
+        if (destinationStart && token.kind == RtfToken::Kind::ControlWord && enclosedByText()
+            && lookUpRtfKeyword(token.word).keyword == RtfKeyword::NestedTableProperties)
+            state().destination = Destination::NestedTableProperties;
         return true;
+    }
     switch (token.kind) {
     case RtfToken::Kind::Text:
         handleText(token.word);
@@ -222,6 +248,7 @@ void RtfParser::handleText(QByteArrayView text)
     case Destination::ColorTable:
         colorTableText(text);
         break;
+    case Destination::NestedTableProperties:
     case Destination::Skipped:
         break;
     }
@@ -287,6 +314,10 @@ void RtfParser::handleControlWord(const RtfToken& token)
     case Destination::ColorTable:
         colorTableWord(info.keyword, token.parameter);
         break;
+    case Destination::NestedTableProperties:
+        if (info.keyword == RtfKeyword::RowEnd)
+            endRow();
+        break;
     case Destination::Skipped:
         break;
     }
@@ -305,6 +336,7 @@ void RtfParser::handleControlSymbol(char symbol)
     case '*':
         flushBytes();
         state().destination = Destination::Skipped;
+        destinationStart_ = true;
         return;
     default:
         break;
@@ -349,13 +381,13 @@ void RtfParser::fontTableWord(RtfKeyword keyword, const RtfToken& token)
             commitFontEntry();
         entryOpen_ = true;
         entryNumber_ = token.parameter;
-        entryCharset_ = 1;
+        entryCharset_ = CharsetDefault;
         entryCodePage_ = 0;
         entryBytes_.clear();
         entryName_.clear();
         break;
     case RtfKeyword::FontCharset:
-        entryCharset_ = token.parameter;
+        entryCharset_ = token.parameter >= 0 && token.parameter <= MaxCharset ? token.parameter : CharsetDefault;
         break;
     case RtfKeyword::FontCodePage:
         entryCodePage_ = std::max(0, token.parameter);
@@ -398,7 +430,7 @@ void RtfParser::commitFontEntry()
         return;
     const int codePage
         = entryCodePage_ > 0 ? entryCodePage_ : codePageForCharset(entryCharset_, ansiCodePage_);
-    fonts_[entryNumber_] = FontEntry { normalizedFaceName(entryName_), codePage };
+    fonts_[entryNumber_] = FontEntry { normalizedFaceName(entryName_), entryCharset_, codePage };
     entryName_.clear();
 }
 
@@ -493,6 +525,12 @@ void RtfParser::characterWord(RtfKeyword keyword, const RtfToken& token)
     case RtfKeyword::Tab:
         appendCharacters(u"\t");
         break;
+    case RtfKeyword::CellEnd:
+        endCell();
+        break;
+    case RtfKeyword::RowEnd:
+        endRow();
+        break;
     default:
         break;
     }
@@ -513,17 +551,50 @@ void RtfParser::appendCharacters(QStringView characters)
 {
     const CharFormat format = formatOf(state());
     for (const QChar c : characters) {
-        if (result_.text.size() >= MaxTextLength) {
-            full_ = true;
-            return;
-        }
         if (c.isNull())
             continue;
-        result_.text.append(c);
-        result_.formats.push_back(format);
-        if (c == QChar(ParagraphBreak))
-            result_.paragraphs.push_back(state().paragraph);
+        if (pendingCellEnd_) {
+            const CharFormat cellEnd = *std::exchange(pendingCellEnd_, std::nullopt);
+            appendCharacter(QChar(u'\t'), cellEnd);
+        }
+        appendCharacter(c, format);
+        rowJustEnded_ = false;
     }
+}
+
+void RtfParser::appendCharacter(QChar c, const CharFormat& format)
+{
+    if (result_.text.size() >= MaxTextLength) {
+        full_ = true;
+        return;
+    }
+    result_.text.append(c);
+    result_.formats.push_back(format);
+    if (c == QChar(ParagraphBreak))
+        result_.paragraphs.push_back(state().paragraph);
+}
+
+// The rich edit control reports table text as plain text: cells end in a
+// tab and rows in a paragraph break, nested tables alike.
+void RtfParser::endCell()
+{
+    if (pendingCellEnd_) {
+        appendCharacter(QChar(u'\t'), *pendingCellEnd_);
+        rowJustEnded_ = false;
+    }
+    pendingCellEnd_ = formatOf(state());
+}
+
+// The tab of the row's last cell is dropped; a row that ends right after a
+// nested table's row end (its last cell held the nested table) adds no
+// second, empty paragraph.
+void RtfParser::endRow()
+{
+    pendingCellEnd_.reset();
+    if (rowJustEnded_)
+        return;
+    appendCharacters(u"\r");
+    rowJustEnded_ = true;
 }
 
 void RtfParser::finish(const GroupState& end)
@@ -553,8 +624,13 @@ void RtfParser::finish(const GroupState& end)
 CharFormat RtfParser::formatOf(const GroupState& group) const
 {
     CharFormat format;
-    if (const auto font = fonts_.find(group.font); font != fonts_.end())
+    // A font the table lacks has no face; its bytes are in the document's
+    // code page, as those of the default charset are.
+    format.charset = CharsetDefault;
+    if (const auto font = fonts_.find(group.font); font != fonts_.end()) {
         format.face = font->second.face;
+        format.charset = font->second.charset;
+    }
     format.twips = group.halfPoints * 10;
     format.bold = group.bold;
     format.italic = group.italic;

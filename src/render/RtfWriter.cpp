@@ -5,7 +5,6 @@
 
 #include <QHash>
 #include <algorithm>
-#include <array>
 #include <vector>
 
 namespace tessel {
@@ -13,56 +12,31 @@ namespace tessel {
 namespace {
 
 constexpr int MaxHalfPoints = 3276;
-
-// Code pages tried, in order, for a face name that is not plain ASCII.
-constexpr std::array<int, 14> faceCodePages { 1252, 936, 950, 932, 949, 1256, 1251, 1253, 1254, 1255, 1257,
-    1250, 874, 1258 };
+// The \ansicpg of every stream written; text beyond ASCII goes as \uN?.
+constexpr int WrittenAnsiCodePage = 1252;
 
 bool isPlainAscii(char16_t c)
 {
     return c >= 0x20 && c < 0x7F;
 }
 
-// The code page most likely to hold a face name, judged by its first
-// character beyond ASCII; trying it first spares most conversions.
-int likelyCodePage(const QString& face)
+// A character a font name may hold as it stands (a ';' would end it).
+bool isLiteral(char16_t c)
 {
-    for (const QChar c : face) {
-        const char16_t u = c.unicode();
-        if (u < 0x80)
-            continue;
-        if (u >= 0x0370 && u < 0x0400)
-            return 1253;
-        if (u >= 0x0400 && u < 0x0530)
-            return 1251;
-        if (u >= 0x0590 && u < 0x0600)
-            return 1255;
-        if (u >= 0x0600 && u < 0x0700)
-            return 1256;
-        if (u >= 0x0E00 && u < 0x0E80)
-            return 874;
-        if (u >= 0x3040 && u < 0x3100)
-            return 932;
-        if ((u >= 0x1100 && u < 0x1200) || (u >= 0x3130 && u < 0x3190) || (u >= 0xAC00 && u < 0xD7B0))
-            return 949;
-        if (u >= 0x2E80 && u < 0xA000)
-            return 936;
-        return 1252;
-    }
-    return 1252;
+    return isPlainAscii(c) && c != '\\' && c != '{' && c != '}' && c != ';';
 }
 
-// The bytes of the face in the code page, when they decode to exactly the face.
-bool encodeFace(const QString& face, int codePage, QByteArray* bytes)
+// A font table entry: the face and the charset it is written with.
+struct FontKey {
+    QString face;
+    int charset;
+
+    bool operator==(const FontKey&) const = default;
+};
+
+size_t qHash(const FontKey& key, size_t seed = 0)
 {
-    if (codePage == 1252
-        && std::all_of(face.begin(), face.end(), [](QChar c) { return c.unicode() < 0x80; })) {
-        *bytes = face.toLatin1();
-        return true;
-    }
-    bool lossy = false;
-    *bytes = encodeCodePage(face, codePage, &lossy);
-    return !lossy && decodeCodePage(*bytes, codePage) == face;
+    return qHashMulti(seed, key.face, key.charset);
 }
 
 // The run properties as the stream has set them so far.
@@ -88,10 +62,11 @@ public:
 private:
     const CharFormat& formatAt(qsizetype index) const;
     void collectTables();
-    int fontIndex(const QString& face);
+    int fontIndex(const CharFormat& format);
+    int charsetOf(const CharFormat& format);
     int colorIndex(uint32_t color);
     void writeFontTable();
-    void writeFaceName(const QString& face);
+    void writeFaceName(const FontKey& font);
     void writeColorTable();
     void writeParagraphStart(const Paragraph& paragraph);
     void switchTo(const CharFormat& format);
@@ -101,8 +76,9 @@ private:
 
     const RichText& text_;
     const CharFormat defaultFormat_;
-    std::vector<QString> faces_;
-    QHash<QString, int> faceIndex_;
+    std::vector<FontKey> fonts_;
+    QHash<FontKey, int> fontIndex_;
+    QHash<QString, int> faceNameCharsets_; // charsets judged from face names so far
     std::vector<uint32_t> colors_; // colour table entries 1, 2, …
     QHash<uint32_t, int> colorIndex_;
     WrittenState written_;
@@ -114,7 +90,7 @@ QByteArray RtfEmitter::write()
 {
     collectTables();
     out_.reserve(256 + text_.text.size() * 4);
-    out_ += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\nouicompat";
+    out_ += "{\\rtf1\\ansi\\ansicpg" + QByteArray::number(WrittenAnsiCodePage) + "\\deff0\\nouicompat";
     writeFontTable();
     writeColorTable();
     out_ += "\\viewkind4\\uc1\r\n";
@@ -151,7 +127,7 @@ const CharFormat& RtfEmitter::formatAt(qsizetype index) const
 void RtfEmitter::collectTables()
 {
     const auto use = [this](const CharFormat& format) {
-        fontIndex(format.face);
+        fontIndex(format);
         colorIndex(format.textColor);
         if (format.hasBackground)
             colorIndex(format.backColor);
@@ -161,14 +137,15 @@ void RtfEmitter::collectTables()
     use(text_.insertionFormat);
 }
 
-int RtfEmitter::fontIndex(const QString& face)
+int RtfEmitter::fontIndex(const CharFormat& format)
 {
-    const auto found = faceIndex_.constFind(face);
-    if (found != faceIndex_.constEnd())
+    FontKey key { format.face, charsetOf(format) };
+    const auto found = fontIndex_.constFind(key);
+    if (found != fontIndex_.constEnd())
         return *found;
-    const int index = static_cast<int>(faces_.size());
-    faces_.push_back(face);
-    faceIndex_.insert(face, index);
+    const int index = static_cast<int>(fonts_.size());
+    fontIndex_.insert(key, index);
+    fonts_.push_back(std::move(key));
     return index;
 }
 
@@ -184,44 +161,58 @@ int RtfEmitter::colorIndex(uint32_t color)
     return index;
 }
 
+// The charset the face was read with; for a face chosen in the editor, the
+// charset of its name's script.
+int RtfEmitter::charsetOf(const CharFormat& format)
+{
+    if (format.charset != CharsetFromFaceName)
+        return format.charset;
+    auto found = faceNameCharsets_.constFind(format.face);
+    if (found == faceNameCharsets_.constEnd())
+        found = faceNameCharsets_.insert(format.face, charsetForFaceName(format.face));
+    return *found;
+}
+
 void RtfEmitter::writeFontTable()
 {
     out_ += "{\\fonttbl";
-    for (size_t i = 0; i < faces_.size(); ++i) {
-        out_ += "{\\f" + QByteArray::number(static_cast<int>(i)) + "\\fnil";
-        writeFaceName(faces_[i]);
+    for (size_t i = 0; i < fonts_.size(); ++i) {
+        out_ += "{\\f" + QByteArray::number(static_cast<int>(i)) + "\\fnil\\fcharset"
+            + QByteArray::number(fonts_[i].charset) + ' ';
+        writeFaceName(fonts_[i]);
         out_ += ";}";
     }
     out_ += "}\r\n";
 }
 
-// A face name is written as bytes of the first code page that holds it
-// exactly; a name no code page holds is written as \uN? units.
-void RtfEmitter::writeFaceName(const QString& face)
+// A face name is written as bytes of its charset's code page, every byte of
+// a double-byte character escaped; a name that code page does not hold
+// exactly is written as \uN? units.
+void RtfEmitter::writeFaceName(const FontKey& font)
 {
-    const int likely = likelyCodePage(face);
-    QByteArray bytes;
-    int codePage = likely;
-    bool held = encodeFace(face, likely, &bytes);
-    for (size_t i = 0; !held && i < faceCodePages.size(); ++i) {
-        codePage = faceCodePages[i];
-        held = codePage != likely && encodeFace(face, codePage, &bytes);
+    if (std::all_of(font.face.begin(), font.face.end(), [](QChar c) { return isLiteral(c.unicode()); })) {
+        out_ += font.face.toLatin1(); // the same bytes in every code page
+        return;
     }
-    if (held) {
-        out_ += "\\fcharset" + QByteArray::number(charsetForCodePage(codePage)) + ' ';
+    const int codePage = codePageForCharset(font.charset, WrittenAnsiCodePage);
+    bool lossy = false;
+    const QByteArray bytes = encodeCodePage(font.face, codePage, &lossy);
+    if (!lossy && decodeCodePage(bytes, codePage) == font.face) {
+        bool trailByte = false;
         for (const char b : bytes) {
             const auto byte = static_cast<unsigned char>(b);
-            if (isPlainAscii(byte) && b != '\\' && b != '{' && b != '}' && b != ';')
+            if (isLiteral(byte) && !trailByte) {
                 out_ += b;
-            else
+            } else {
                 out_ += "\\'" + QByteArray::number(byte, 16).rightJustified(2, '0');
+            }
+            trailByte = !trailByte && isLeadByte(codePage, byte);
         }
         return;
     }
-    out_ += "\\fcharset1 ";
-    for (const QChar c : face) {
+    for (const QChar c : font.face) {
         const char16_t unit = c.unicode();
-        if (isPlainAscii(unit) && unit != '\\' && unit != '{' && unit != '}' && unit != ';')
+        if (isLiteral(unit))
             out_ += static_cast<char>(unit);
         else
             out_ += "\\u" + QByteArray::number(static_cast<int16_t>(unit)) + '?';
@@ -264,7 +255,7 @@ void RtfEmitter::switchTo(const CharFormat& format)
 {
     const int textColor = colorIndex(format.textColor);
     const int background = format.hasBackground ? colorIndex(format.backColor) : 0;
-    const int font = fontIndex(format.face);
+    const int font = fontIndex(format);
     const int halfPoints = std::clamp(format.twips / 10, 1, MaxHalfPoints);
     if (textColor != written_.textColor)
         word("cf", written_.textColor = textColor);

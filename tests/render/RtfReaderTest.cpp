@@ -41,7 +41,7 @@ TEST(RtfReader, ReadsTheChineseGreetingOfTheRichEditControl)
                "{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n"
                "\\pard\\cf1\\f0\\fs18\\lang2052\\'bb\\'b6\\'d3\\'ad\\'ca\\'b9\\'d3\\'c3\\par\r\n}\r\n");
     EXPECT_EQ(text.text, u"欢迎使用"_s);
-    const CharFormat expected { .face = u"宋体"_s, .twips = 180, .textColor = Red };
+    const CharFormat expected { .face = u"宋体"_s, .charset = 134, .twips = 180, .textColor = Red };
     ASSERT_EQ(text.formats.size(), 4u);
     for (const CharFormat& format : text.formats)
         EXPECT_EQ(format, expected);
@@ -58,11 +58,11 @@ TEST(RtfReader, ReadsCentredWelcomeWithBoldAndABackground)
         "\\viewkind4\\uc1\\pard\\qc\\cf1\\f0\\fs18 Wel\\b come\\b0 \\cf2\\highlight1\\u8364?\\par\r\n}\r\n");
     EXPECT_EQ(text.text, u"Welcome€"_s);
     ASSERT_EQ(text.formats.size(), 8u);
-    const CharFormat plain { .face = u"Arial"_s, .twips = 180, .textColor = Red };
+    const CharFormat plain { .face = u"Arial"_s, .charset = 0, .twips = 180, .textColor = Red };
     CharFormat bold = plain;
     bold.bold = true;
     const CharFormat euro {
-        .face = u"Arial"_s, .twips = 180, .textColor = Green, .hasBackground = true, .backColor = Red
+        .face = u"Arial"_s, .charset = 0, .twips = 180, .textColor = Green, .hasBackground = true, .backColor = Red
     };
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(text.formats[i], plain) << i;
@@ -162,7 +162,7 @@ TEST(RtfReader, GroupsRestorePropertiesAndPlainResetsThem)
     EXPECT_TRUE(text.formats[2].bold && !text.formats[2].italic);
     EXPECT_FALSE(text.formats[3].bold);
     EXPECT_EQ(text.formats[3].textColor, Red);
-    const CharFormat plain { .face = u"Arial"_s, .twips = 240 };
+    const CharFormat plain { .face = u"Arial"_s, .charset = 0, .twips = 240 };
     EXPECT_EQ(text.formats[4], plain);
 }
 

@@ -1,0 +1,193 @@
+# The Korean text of the user manual; make_manual.py turns it into
+# korean/index.html. {k:key} stands for the program's text of a language key.
+
+TITLE = "K9057R 명찰 편집기 사용 설명서"
+CONTENTS = "목차"
+LANGUAGES_LABEL = "다른 언어"
+SCREENSHOT_NOTE = "화면 사진은 영어 화면입니다. 본문의 이름은 한국어 화면에 표시되는 이름입니다."
+
+SECTIONS = [
+    ("window", "주 창", """
+<p>이 편집기는 LED 명찰 K9057R에 표시할 짧은 메시지(<em>프로그램</em>) 목록을 관리하고, 각 프로그램이 명찰에서 어떻게
+보일지 보여 주며, 체크한 프로그램을 USB로 명찰에 보냅니다.</p>
+{img:main-window.png|텍스트 프로그램을 선택한 주 창.}
+<ul>
+<li><strong>도구 모음</strong>(위): {k:search}, {k:text}, {k:image}, {k:del}, {k:clear}, {k:bright}(화살표 포함), {k:send}.
+단추 위에 마우스를 올리면 설명이 나타납니다.</li>
+<li><strong>프로그램 트리</strong>(왼쪽 위): 프로그램 수를 보여 주는 루트 {k:programLists}와 프로그램마다 하나의 항목.
+항목에는 이름과, 텍스트인 경우 괄호 안에 텍스트의 앞부분이 표시됩니다.</li>
+<li><strong>미리 보기</strong>(오른쪽 위): 선택한 프로그램을 명찰과 같은 배치로, LED 하나를 픽셀 하나로 보여 줍니다.</li>
+<li><strong>속성 창</strong>(아래): 선택한 프로그램의 모든 설정.</li>
+<li><strong>상태 표시줄</strong>(맨 아래): 메시지와 전송 중의 진행률 표시줄.</li>
+</ul>
+"""),
+    ("first-steps", "시작하기", """
+<ol>
+<li>Linux에서는 먼저 udev 규칙을 한 번 설치합니다(<a href="#udev">Linux에서 명찰에 접근하기</a> 참조). 그런 다음 명찰을
+USB로 연결하고 전원을 켭니다.</li>
+<li>편집기를 시작합니다. 마지막으로 사용한 프로그램 파일이 열립니다.</li>
+<li>도구 모음의 {k:text}를 누릅니다. 빨간 인사말이 든 새 텍스트 프로그램이 트리에 나타납니다.</li>
+<li>오른쪽 아래의 검은 편집 칸에 글을 입력합니다. 미리 보기는 키를 누를 때마다 바뀝니다.</li>
+<li>{k:effectAction}에서 효과(예: {k:effectActionMatrix2})를, {k:effectSpeed}에서 속도를 고릅니다.</li>
+<li>트리에서 프로그램이 체크되어 있는지 확인하고 {k:send}를 누릅니다. 명찰이 프로그램을 받으면 상태 표시줄에
+“{k:tip7}”가 표시됩니다.</li>
+<li>{k:file} › {k:save}(<kbd>Ctrl</kbd>+<kbd>S</kbd>)로 목록을 저장합니다.</li>
+</ol>
+"""),
+    ("programs", "프로그램", """
+<p>프로그램은 서식 있는 텍스트 또는 그림입니다. 목록에는 프로그램을 최대 12개까지 넣을 수 있으며, 목록이 가득 차면 추가해도
+아무 일도 일어나지 않습니다.</p>
+<ul>
+<li>추가: 도구 모음의 {k:text} 또는 {k:image}, {k:edit} › {k:addText} 또는 {k:edit} › {k:addImage}, 또는 트리의 루트를
+마우스 오른쪽 단추로 누릅니다. 새 프로그램의 이름은 종류와 번호로 정해집니다.</li>
+<li>삭제: 선택한 프로그램을 {k:del}(도구 모음 또는 {k:edit} 메뉴)이나 마우스 오른쪽 단추로 삭제합니다. 루트를 삭제하면
+모든 프로그램이 삭제됩니다.</li>
+<li>프로그램을 마우스 오른쪽 단추로 누르면 {k:moveUp}과 {k:moveDown}도 있습니다. 트리의 순서가 명찰이 프로그램을
+보여 주는 순서입니다.</li>
+<li><strong>체크한</strong> 프로그램만 명찰로 보내집니다. 체크를 해제하면 파일에는 남아 있지만 보내지 않습니다.</li>
+</ul>
+"""),
+    ("properties", "프로그램 속성", """
+<p>속성 창에는 트리에서 선택한 프로그램의 설정이 표시됩니다. 바꾼 내용은 바로 미리 보기에 반영되고 프로그램 파일과 함께
+저장됩니다.</p>
+<h3>{k:options}</h3>
+<table>
+<tr><th>항목</th><th>의미</th></tr>
+<tr><td>{k:name}</td><td>트리에 표시되는 이름(최대 24자). 빈 이름은 사용되지 않습니다.</td></tr>
+<tr><td>{k:borderType}</td><td>프로그램 둘레의 테두리: 없음 또는 네 가지 무늬 중 하나.</td></tr>
+<tr><td>{k:borderAspect}</td><td>테두리의 움직임: {k:borderAspectMatrix0}, {k:borderAspectMatrix1}, {k:borderAspectMatrix2},
+{k:borderAspectMatrix3}, {k:borderAspectMatrix4}.</td></tr>
+<tr><td>{k:borderSpeed}</td><td>테두리의 속도, 1(느림)~6(빠름).</td></tr>
+<tr><td>{k:borderColor}</td><td>테두리의 색.</td></tr>
+<tr><td>{k:playCount}</td><td>다음 프로그램으로 넘어가기 전에 이 프로그램을 재생하는 횟수, 1~255.</td></tr>
+</table>
+<h3>{k:effectOption}</h3>
+<table>
+<tr><th>항목</th><th>의미</th></tr>
+<tr><td>{k:effectAction}</td><td>프로그램이 화면에 들어오는 방식: {k:effectActionMatrix0}부터 {k:effectActionMatrix30}까지
+31가지입니다. {k:effectActionMatrix2}와 {k:effectActionMatrix3}에서는 텍스트가 한 줄로 이어져 흐르고, 그 밖의 효과에서는
+긴 텍스트가 화면 너비만큼씩 페이지 단위로 표시됩니다.</td></tr>
+<tr><td>{k:effectSpeed}</td><td>효과의 속도, 1~6.</td></tr>
+<tr><td>{k:effectStay}</td><td>각 페이지가 화면에 머무는 시간, 1~6.</td></tr>
+<tr><td>{k:effectExit}</td><td>프로그램이 화면에서 사라지는 방식: {k:effectExitMatrix0} 또는 {k:effectExitMatrix1}.</td></tr>
+</table>
+<h3>텍스트 프로그램</h3>
+{img:text-properties.png|텍스트 프로그램의 속성 창: 옵션, 효과, 글자 도구, 편집 칸.}
+<p>편집 칸 위의 줄에서는 선택한 글자(또는 이어서 입력할 글자)의 글꼴, 크기, 글자 색, 배경색을 정합니다. 고를 수 있는 색은
+화면의 색 모드(화면 매개변수의 {k:rgb})에 따라 빨강만, 빨강과 초록, 또는 일곱 가지 색 모두입니다. 오른쪽에서 왼쪽으로 쓰는
+글에는 <strong>Arabic</strong>을 체크합니다. 이때 텍스트 전체가 첫 글자의 서식으로 한 덩어리로 그려집니다.</p>
+<p>아래의 단추(왼쪽부터):</p>
+<ul>
+<li>{k:bold}, {k:italic}, {k:underline}: 선택한 글자에 적용합니다.</li>
+<li>{k:alignLeft}, {k:alignCenter}, {k:alignRight}: 화면보다 짧은 텍스트의 가로 위치.</li>
+<li>{k:alignTop}, {k:alignMiddle}, {k:alignBottom}: 화면 높이 안에서 텍스트의 위치.</li>
+<li>{k:insertImage}: 세 가지 높이(12, 14, 16 LED)의 작은 그림 창을 엽니다. 그림을 누르면 [A001] 같은 코드가 텍스트에
+들어가고, 명찰은 그 자리에 그림을 보여 줍니다.</li>
+<li>{k:charSpace}: 0~5의 슬라이더. 글자마다 뒤에 더하는 LED 열 수입니다.</li>
+<li>{k:yOffset}: −5~+5의 슬라이더. 텍스트를 LED 행 단위로 위아래로 옮깁니다.</li>
+</ul>
+{img:insert-icon.png|{k:insertImage} 창.}
+{img:character-spacing.png|{k:charSpace} 슬라이더.}
+<h3>그림 프로그램</h3>
+{img:image-properties.png|그림 프로그램의 속성 창.}
+<p>{k:scanFile}을 눌러 BMP 그림을 고르면 그 경로가 {k:filePath} 아래에 표시됩니다. {k:delBgColor}에서 고른 색의 픽셀은
+명찰에서 켜지지 않습니다.</p>
+"""),
+    ("preview", "미리 보기", """
+<p>{k:previewTitle}에는 선택한 프로그램이 명찰과 같은 배치로, LED 하나를 픽셀 하나로, 현재 화면 매개변수의 높이와 너비로
+표시됩니다. 바꿀 때마다 다시 그려집니다.</p>
+"""),
+    ("sending", "명찰로 보내기", """
+<p>도구 모음의 {k:send}를 누르거나 {k:tool} › {k:send}를 고릅니다. 체크한 텍스트 프로그램과 그림 프로그램이 모두 변환되어
+보내집니다. 상태 표시줄의 진행률 표시줄로 전송 상황을 볼 수 있으며, 끝날 때까지 도구 모음은 사용할 수 없습니다. 결과는 상태
+표시줄에 약 2초 동안 표시되고, {k:softOption}에서 그렇게 정했다면 메시지 상자에 표시됩니다.</p>
+<table>
+<tr><th>메시지</th><th>조치</th></tr>
+<tr><td>{k:tip7}</td><td>할 일이 없습니다. 명찰이 프로그램을 보여 줍니다.</td></tr>
+<tr><td>{k:tip18}</td><td>명찰을 연결하고 전원을 켭니다. Linux에서는 udev 규칙을 확인합니다.</td></tr>
+<tr><td>{k:tip19}</td><td>명찰을 뽑았다가 다시 꽂고 다시 시도합니다.</td></tr>
+<tr><td>{k:tip23}</td><td>텍스트나 그림 프로그램을 하나 이상 체크합니다.</td></tr>
+<tr><td>{k:tip24}</td><td>프로그램이 명찰에 다 들어가지 않습니다. 일부의 체크를 해제하거나 줄입니다.</td></tr>
+</table>
+"""),
+    ("tools", "장치 도구", """
+{img:tools-menu.png|{k:tool} 메뉴.}
+<ul>
+<li>{k:tool} › {k:searchScreen}(도구 모음: {k:search}): 명찰이 응답하는지 확인합니다. 응답하면 “{k:tip0}”가 표시됩니다.</li>
+<li>{k:tool} › {k:clearScreen}(도구 모음: {k:clear}): 명찰의 화면을 지웁니다.</li>
+<li>{k:tool} › {k:bright}(도구 모음: {k:bright}): {k:bright} 단추 옆의 화살표로 고른 밝기(100 %, 66 %, 33 %)를 보냅니다.
+값을 고르기만 하면 기억만 되고, 단추를 눌러야 보내집니다.</li>
+</ul>
+{img:brightness-menu.png|밝기 고르기.}
+<h3>{k:screenParaTitle}</h3>
+<p>{k:tool} › {k:setScreenPara}에서는 LED 패널의 높이와 너비(LED 수), 색 모드, 구동 회로를 정합니다. 유지 보수용 기능으로,
+접근 코드 <strong>739</strong>를 입력해야 창이 열립니다.</p>
+{img:access-code.png|접근 코드 입력.}
+{img:screen-parameters.png|{k:screenParaTitle} 창.}
+<ul>
+<li>왼쪽 항목: {k:name}, ID, {k:height}(12, 14, 16 LED), {k:width}, {k:rgb}(R, RG, RGB), {k:oe}, {k:data}.</li>
+<li>{k:add}는 항목 내용을 저장된 목록에 새 행으로 더하고, {k:edit_}는 선택한 행을 덮어쓰며, {k:del}은 선택한 행을 지웁니다.
+행을 누르면 그 내용이 항목에 불러와집니다.</li>
+<li>{k:apply}는 항목 내용을 현재 설정으로 만듭니다. 미리 보기와 색 목록이 이 설정을 씁니다. 창의 상태 표시줄에 현재 설정이
+표시됩니다.</li>
+<li>{k:getPara}는 명찰에서 매개변수를 읽어 오고, {k:setPara}는 항목 내용을 명찰에 씁니다.</li>
+</ul>
+<h3>{k:option}</h3>
+{img:options-menu.png|{k:option} 메뉴.}
+<ul>
+<li>{k:option} › Language(L): 프로그램의 언어. Auto(시스템 언어) 또는 여덟 가지 언어 중 하나.</li>
+<li>{k:option} › {k:softOption}: {k:beforeClose}(변경 내용 저장을 물을지 여부), {k:afterExcute}(상태 표시줄 또는 메시지 상자),
+{k:trimSpace}(흐르는 텍스트 앞뒤의 빈 열: 화면 너비 하나, 없음, 절반), {k:softwareUpdate}(이전 버전의 파일과의 호환을
+위해 남아 있으며, 이 프로그램에는 온라인 업데이트 서비스가 없습니다).</li>
+<li>{k:option} › {k:comm}: {k:hostID}와 {k:commMode}({k:usbPort} 또는 {k:serialPort}). 명찰은 USB로 연결합니다.
+{k:serialPort}를 고르면 장치 도구가 명찰에 닿지 않습니다.</li>
+<li>{k:option} › {k:imageEditor}: 그림을 그리는 외부 이미지 편집기를 실행합니다.</li>
+</ul>
+{img:software-options.png|{k:softwareOptionTitle} 창.}
+{img:communication.png|{k:commTitle} 창.}
+"""),
+    ("files", "파일, 단축키, 도움말", """
+<p>프로그램 목록은 확장자가 <code>.led</code>인 프로그램 파일로 저장됩니다. {k:file} 메뉴에는 {k:new}, {k:open}, {k:save},
+{k:saveAs}, {k:close}, {k:recentFile}(최근 파일 10개와 {k:clearRecord}), {k:exit}가 있습니다. 저장하지 않은 변경이 있는 목록을
+떠날 때에는 저장할지 묻습니다. 설정(언어, 밝기, 화면 매개변수, 옵션)은 프로그램과 같은 폴더의 <code>app.xml</code>에
+저장됩니다.</p>
+<table>
+<tr><th>키</th><th>명령</th></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>N</kbd></td><td>{k:file} › {k:new}</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>O</kbd></td><td>{k:file} › {k:open}</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>S</kbd></td><td>{k:file} › {k:save}</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>Shift</kbd>+<kbd>S</kbd></td><td>{k:file} › {k:saveAs}</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>W</kbd></td><td>{k:file} › {k:close}</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>Q</kbd></td><td>{k:file} › {k:exit}</td></tr>
+</table>
+<p>{k:help} › {k:viewHelp}는 이 설명서를 열고, {k:help} › {k:about}는 프로그램의 이름과 버전을 보여 줍니다.</p>
+"""),
+    ("cli", "명령줄 도구 tessel-cli", """
+<p><code>tessel-cli</code>는 편집기가 하는 일을 창 없이 합니다. 프로그램 파일을 나열하고 확인하고 변환하며, 명찰과
+통신합니다. 같은 폴더의 <code>app.xml</code>과 언어 파일을 읽습니다. 성공하면 상태 0, 작업이 실패하면 1(이유는 오류 출력에
+씁니다), 잘못 사용하면 2로 끝납니다.</p>
+{pre:cli}
+<ul>
+<li><code>list</code>: 프로그램마다 한 줄(번호, 체크, 종류, 이름, 텍스트)을 출력합니다.</li>
+<li><code>resave</code>: 프로그램 파일을 읽어 편집기의 {k:save}와 같은 형식으로 다시 씁니다.</li>
+<li><code>render</code>: N번째(1부터 셈) 프로그램의 미리 보기 그림을 BMP로 씁니다. <code>image</code>: 명찰이 받을 데이터를
+씁니다.</li>
+<li><code>send</code>, <code>search</code>, <code>clear</code>, <code>brightness</code>, <code>get-params</code>,
+<code>set-params</code>는 장치 도구입니다. <code>brightness</code>에는 0(100 %), 1(66 %), 2(33 %)를 줍니다.</li>
+<li><code>--screen RxC</code>는 행 × 열(예: <code>12x48</code>)을 지정합니다. 생략하면 <code>app.xml</code>의 현재 화면
+매개변수를 씁니다. <code>--device sim</code>은 USB 명찰 대신 내장된 가상 명찰과 통신하며, <code>--sim-dump</code>는 그
+명찰이 받은 데이터를 저장합니다.</li>
+</ul>
+<p>예:</p>
+{pre:examples}
+"""),
+    ("udev", "Linux에서 명찰에 접근하기", """
+<p>Linux에서는 일반 사용자가 USB HID 장치에 접근할 수 없습니다. udev 규칙 <code>70-k9057r-badge.rules</code>(소스의
+<code>data/udev/</code>에 있음)는 컴퓨터 앞의 사용자에게 명찰(USB 제조사 8888, 제품 0006)에 대한 접근을 허용하므로,
+편집기와 <code>tessel-cli</code>를 root 권한 없이 쓸 수 있습니다.</p>
+{pre:rule}
+<p>한 번 설치한 뒤 명찰을 뽑았다가 다시 꽂습니다.</p>
+{pre:udev}
+<p>이 규칙이 없으면 명찰이 연결되어 있어도 {k:search}와 {k:send}에서 “{k:tip18}”가 표시됩니다.</p>
+"""),
+]

@@ -1,0 +1,206 @@
+# The Spanish text of the user manual; make_manual.py turns it into
+# spanish/index.html. {k:key} stands for the program's text of a language key.
+
+TITLE = "Editor de la placa de nombre K9057R — Manual de usuario"
+CONTENTS = "Contenido"
+LANGUAGES_LABEL = "Otros idiomas"
+SCREENSHOT_NOTE = ("Las capturas muestran el programa en inglés; los nombres del texto son los de la interfaz "
+                   "en español.")
+
+SECTIONS = [
+    ("window", "La ventana principal", """
+<p>El editor guarda una lista corta de mensajes — llamados <em>programas</em> — para la placa de nombre LED K9057R,
+muestra cómo se verá cada uno en la placa y envía los marcados a ella por USB.</p>
+{img:main-window.png|La ventana principal con un programa de texto seleccionado.}
+<ul>
+<li><strong>Barra de herramientas</strong> (arriba): {k:search}, {k:text}, {k:image}, {k:del}, {k:clear},
+{k:bright} (con su flecha) y {k:send}. Deje el ratón sobre un botón para ver qué hace.</li>
+<li><strong>Árbol de programas</strong> (arriba a la izquierda): la raíz {k:programLists} con el número de programas y
+una entrada por programa con su nombre; en los textos, el comienzo del texto entre paréntesis.</li>
+<li><strong>Vista previa</strong> (arriba a la derecha): el programa seleccionado tal como lo dispone la placa, un
+píxel por LED.</li>
+<li><strong>Panel de propiedades</strong> (abajo): todo lo del programa seleccionado.</li>
+<li><strong>Barra de estado</strong> (borde inferior): mensajes y, durante el envío, la barra de progreso.</li>
+</ul>
+"""),
+    ("first-steps", "Primeros pasos", """
+<ol>
+<li>En Linux, instale una vez la regla udev (vea <a href="#udev">Acceso a la placa en Linux</a>); después conecte la
+placa por USB y enciéndala.</li>
+<li>Inicie el editor. Abre el archivo de programas que usó la última vez.</li>
+<li>Haga clic en {k:text} en la barra de herramientas. Aparece en el árbol un programa de texto nuevo con un saludo
+en rojo.</li>
+<li>Escriba su texto en el editor negro de abajo a la derecha. La vista previa sigue cada pulsación.</li>
+<li>Elija en {k:effectAction} un efecto, por ejemplo {k:effectActionMatrix2}, y en {k:effectSpeed} la velocidad.</li>
+<li>Compruebe que el programa está marcado en el árbol y haga clic en {k:send}. Cuando la placa tiene los programas,
+la barra de estado dice «{k:tip7}»</li>
+<li>Guarde la lista con {k:file} › {k:save} (<kbd>Ctrl</kbd>+<kbd>S</kbd>).</li>
+</ol>
+"""),
+    ("programs", "Programas", """
+<p>Un programa es un texto con formato o una imagen. La lista admite como máximo 12 programas; cuando está llena,
+añadir no hace nada.</p>
+<ul>
+<li>Añada un programa con {k:text} o {k:image} en la barra de herramientas, con {k:edit} › {k:addText} o
+{k:edit} › {k:addImage}, o con un clic derecho en la raíz del árbol. Los programas nuevos se nombran por su tipo y un
+número.</li>
+<li>Borre el programa seleccionado con {k:del} (barra de herramientas o menú {k:edit}) o con un clic derecho sobre él.
+Borrar la raíz borra todos los programas.</li>
+<li>El clic derecho sobre un programa ofrece también {k:moveUp} y {k:moveDown}: el orden del árbol es el orden en que
+la placa muestra los programas.</li>
+<li>Solo se envían los programas <strong>marcados</strong>. Desmarque un programa para conservarlo en el archivo sin
+enviarlo.</li>
+</ul>
+"""),
+    ("properties", "Propiedades del programa", """
+<p>El panel de propiedades muestra los ajustes del programa seleccionado en el árbol. Los cambios se ven al instante
+en la vista previa y se guardan con el archivo de programas.</p>
+<h3>{k:options}</h3>
+<table>
+<tr><th>Control</th><th>Significado</th></tr>
+<tr><td>{k:name}</td><td>El nombre que aparece en el árbol (hasta 24 caracteres). Un nombre vacío no se acepta.</td></tr>
+<tr><td>{k:borderType}</td><td>El borde alrededor del programa: ninguno o uno de cuatro dibujos.</td></tr>
+<tr><td>{k:borderAspect}</td><td>Cómo se mueve el borde: {k:borderAspectMatrix0}, {k:borderAspectMatrix1},
+{k:borderAspectMatrix2}, {k:borderAspectMatrix3} o {k:borderAspectMatrix4}.</td></tr>
+<tr><td>{k:borderSpeed}</td><td>La velocidad del borde, de 1 (lenta) a 6 (rápida).</td></tr>
+<tr><td>{k:borderColor}</td><td>El color del borde.</td></tr>
+<tr><td>{k:playCount}</td><td>Cuántas veces reproduce la placa el programa antes del siguiente, de 1 a 255.</td></tr>
+</table>
+<h3>{k:effectOption}</h3>
+<table>
+<tr><th>Control</th><th>Significado</th></tr>
+<tr><td>{k:effectAction}</td><td>Cómo entra el programa en la pantalla: 31 efectos, de {k:effectActionMatrix0} a
+{k:effectActionMatrix30}. Con {k:effectActionMatrix2} y {k:effectActionMatrix3} el texto corre como una sola banda;
+con los demás efectos un texto largo se muestra página a página, un ancho de pantalla cada vez.</td></tr>
+<tr><td>{k:effectSpeed}</td><td>La velocidad del efecto, de 1 a 6.</td></tr>
+<tr><td>{k:effectStay}</td><td>Cuánto tiempo queda cada página en la pantalla, de 1 a 6.</td></tr>
+<tr><td>{k:effectExit}</td><td>Cómo sale el programa de la pantalla: {k:effectExitMatrix0} o
+{k:effectExitMatrix1}.</td></tr>
+</table>
+<h3>Programas de texto</h3>
+{img:text-properties.png|El panel de propiedades de un programa de texto: opciones, efectos, herramientas de texto y editor.}
+<p>La fila sobre el editor fija la fuente, el tamaño, el color del texto y el color de fondo de los caracteres
+seleccionados (o de lo que escriba a continuación). Los colores ofrecidos dependen del modo de color de la pantalla
+({k:rgb} en los parámetros de pantalla): solo rojo, rojo y verde, o los siete colores. Marque <strong>Arabic</strong>
+para texto de derecha a izquierda: todo el texto se dibuja entonces de una pieza con el formato de su primer
+carácter.</p>
+<p>Los botones de debajo, de izquierda a derecha:</p>
+<ul>
+<li>{k:bold}, {k:italic}, {k:underline} — para los caracteres seleccionados.</li>
+<li>{k:alignLeft}, {k:alignCenter}, {k:alignRight} — dónde queda un texto más corto que la pantalla.</li>
+<li>{k:alignTop}, {k:alignMiddle}, {k:alignBottom} — dónde queda el texto en la altura de la pantalla.</li>
+<li>{k:insertImage} — abre una ventana de pequeñas imágenes en tres alturas (12, 14 y 16 LED). Un clic inserta el
+código de la imagen, como [A001], en el texto; la placa muestra la imagen en su lugar.</li>
+<li>{k:charSpace} — un control deslizante de 0 a 5: columnas de LED adicionales tras cada carácter.</li>
+<li>{k:yOffset} — un control deslizante de −5 a +5: sube o baja el texto filas enteras de LED.</li>
+</ul>
+{img:insert-icon.png|La ventana {k:insertImage}.}
+{img:character-spacing.png|El control {k:charSpace}.}
+<h3>Programas de imagen</h3>
+{img:image-properties.png|El panel de propiedades de un programa de imagen.}
+<p>Haga clic en {k:scanFile} para elegir una imagen BMP; su ruta aparece bajo {k:filePath}. Los píxeles del color
+elegido en {k:delBgColor} quedan apagados en la placa.</p>
+"""),
+    ("preview", "Vista previa", """
+<p>La ventana {k:previewTitle} muestra el programa seleccionado tal como lo dispondrá la placa, un píxel por LED, con
+la altura y la anchura de los parámetros de pantalla actuales. Se redibuja tras cada cambio.</p>
+"""),
+    ("sending", "Enviar a la placa", """
+<p>Haga clic en {k:send} en la barra de herramientas o elija {k:tool} › {k:send}. Todos los programas de texto e
+imagen marcados se preparan y se envían; la barra de progreso de la barra de estado muestra el avance, y la barra de
+herramientas queda desactivada hasta el final. El resultado aparece unos dos segundos en la barra de estado, o en un
+cuadro de mensaje si así lo eligió en {k:softOption}.</p>
+<table>
+<tr><th>Mensaje</th><th>Qué hacer</th></tr>
+<tr><td>{k:tip7}</td><td>Nada: la placa ya muestra los programas.</td></tr>
+<tr><td>{k:tip18}</td><td>Conecte la placa, enciéndala y, en Linux, compruebe la regla udev.</td></tr>
+<tr><td>{k:tip19}</td><td>Desconecte la placa, vuelva a conectarla y reintente.</td></tr>
+<tr><td>{k:tip23}</td><td>Marque al menos un programa de texto o de imagen.</td></tr>
+<tr><td>{k:tip24}</td><td>Los programas no caben en la placa: desmarque algunos o acórtelos.</td></tr>
+</table>
+"""),
+    ("tools", "Herramientas del dispositivo", """
+{img:tools-menu.png|El menú {k:tool}.}
+<ul>
+<li>{k:tool} › {k:searchScreen} (barra: {k:search}) — comprueba que la placa responde: «{k:tip0}»</li>
+<li>{k:tool} › {k:clearScreen} (barra: {k:clear}) — vacía la pantalla de la placa.</li>
+<li>{k:tool} › {k:bright} (barra: {k:bright}) — envía el brillo elegido con la flecha junto al botón {k:bright}:
+100 %, 66 % o 33 %. Elegir un valor solo lo recuerda; el botón lo envía.</li>
+</ul>
+{img:brightness-menu.png|Elegir el brillo.}
+<h3>{k:screenParaTitle}</h3>
+<p>{k:tool} › {k:setScreenPara} describe el panel LED: su altura y anchura en LED, su modo de color y su electrónica.
+Está pensado para el servicio técnico: la ventana se abre tras el código de acceso <strong>739</strong>.</p>
+{img:access-code.png|La petición del código de acceso.}
+{img:screen-parameters.png|La ventana {k:screenParaTitle}.}
+<ul>
+<li>Los campos de la izquierda: {k:name}, ID, {k:height} (12, 14 o 16 LED), {k:width}, {k:rgb} (R, RG o RGB), {k:oe}
+y {k:data}.</li>
+<li>{k:add} añade los campos como fila nueva a la lista de conjuntos guardados; {k:edit_} sobrescribe con ellos la
+fila seleccionada; {k:del} quita la fila seleccionada. Un clic en una fila la carga en los campos.</li>
+<li>{k:apply} convierte los campos en el conjunto actual, que usan la vista previa y las listas de colores. La barra
+de estado de la ventana muestra el conjunto actual.</li>
+<li>{k:getPara} lee los parámetros de la placa en los campos; {k:setPara} escribe los campos en la placa.</li>
+</ul>
+<h3>{k:option}</h3>
+{img:options-menu.png|El menú {k:option}.}
+<ul>
+<li>{k:option} › Language(L) — el idioma del programa: Auto (el idioma del sistema) o uno de ocho idiomas.</li>
+<li>{k:option} › {k:softOption}: {k:beforeClose} (preguntar si se guardan los cambios o no), {k:afterExcute} (barra
+de estado o cuadro de mensaje), {k:trimSpace} (columnas vacías alrededor de los textos que se desplazan: un ancho de
+pantalla, ninguna o medio ancho) y {k:softwareUpdate} (se conserva para archivos de versiones anteriores; el programa
+no tiene servicio de actualización en línea).</li>
+<li>{k:option} › {k:comm}: {k:hostID} y la {k:commMode} ({k:usbPort} o {k:serialPort}). La placa se conecta por
+USB; con {k:serialPort} las herramientas del dispositivo no la alcanzan.</li>
+<li>{k:option} › {k:imageEditor} abre un editor de imágenes externo para dibujar imágenes.</li>
+</ul>
+{img:software-options.png|La ventana {k:softwareOptionTitle}.}
+{img:communication.png|La ventana {k:commTitle}.}
+"""),
+    ("files", "Archivos, atajos y ayuda", """
+<p>La lista de programas se guarda como archivo de programas con la extensión <code>.led</code>. El menú {k:file}
+tiene {k:new}, {k:open}, {k:save}, {k:saveAs}, {k:close}, {k:recentFile} (los diez últimos archivos, con
+{k:clearRecord}) y {k:exit}. Al dejar una lista con cambios sin guardar, el programa pregunta si desea guardarla. Los
+ajustes (idioma, brillo, parámetros de pantalla, opciones) se guardan en <code>app.xml</code> junto al programa.</p>
+<table>
+<tr><th>Teclas</th><th>Orden</th></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>N</kbd></td><td>{k:file} › {k:new}</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>O</kbd></td><td>{k:file} › {k:open}</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>S</kbd></td><td>{k:file} › {k:save}</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>Mayús</kbd>+<kbd>S</kbd></td><td>{k:file} › {k:saveAs}</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>W</kbd></td><td>{k:file} › {k:close}</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>Q</kbd></td><td>{k:file} › {k:exit}</td></tr>
+</table>
+<p>{k:help} › {k:viewHelp} abre este manual; {k:help} › {k:about} muestra el nombre y la versión del programa.</p>
+"""),
+    ("cli", "La herramienta de línea de órdenes tessel-cli", """
+<p><code>tessel-cli</code> hace sin ventana lo que hace el editor: listar, comprobar y convertir archivos de programas y
+hablar con la placa. Lee el mismo <code>app.xml</code> y los mismos archivos de idioma que tiene al lado. Termina con
+estado 0 si tiene éxito, 1 si la operación falló (el motivo va a la salida de errores) y 2 si se usó mal.</p>
+{pre:cli}
+<ul>
+<li><code>list</code> escribe una línea por programa: número, marca, tipo, nombre y texto.</li>
+<li><code>resave</code> lee un archivo de programas y lo escribe de nuevo como lo haría {k:save} en el editor.</li>
+<li><code>render</code> escribe como BMP la imagen de vista previa del programa N (contando desde 1); <code>image</code>
+escribe los bytes que recibiría la placa.</li>
+<li><code>send</code>, <code>search</code>, <code>clear</code>, <code>brightness</code>, <code>get-params</code> y
+<code>set-params</code> son las herramientas del dispositivo. <code>brightness</code> admite 0 (100 %), 1 (66 %) o
+2 (33 %).</li>
+<li><code>--screen RxC</code> indica filas × columnas, por ejemplo <code>12x48</code>; sin él se usan los parámetros de
+pantalla actuales de <code>app.xml</code>. <code>--device sim</code> habla con una placa simulada integrada en lugar de
+la placa USB, y <code>--sim-dump</code> guarda lo que recibió.</li>
+</ul>
+<p>Ejemplos:</p>
+{pre:examples}
+"""),
+    ("udev", "Acceso a la placa en Linux", """
+<p>Linux no da a los usuarios normales acceso a los dispositivos USB HID. La regla udev
+<code>70-k9057r-badge.rules</code> (en <code>data/udev/</code> del código fuente) da al usuario sentado ante el
+ordenador acceso a la placa (fabricante USB 8888, producto 0006), para que el editor y <code>tessel-cli</code>
+funcionen sin permisos de root:</p>
+{pre:rule}
+<p>Instálela una vez y después desconecte la placa y vuelva a conectarla:</p>
+{pre:udev}
+<p>Sin la regla, {k:search} y {k:send} indican «{k:tip18}» aunque la placa esté conectada.</p>
+"""),
+]
