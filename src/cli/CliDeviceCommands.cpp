@@ -264,21 +264,32 @@ int runSetParams(const QStringList& args)
     });
 }
 
-const CliCommandRegistration sendCommand(
-    { "send", "FILE.led [--device usb|sim] [--sim-dump FILE] [--sim-log FILE]", runSend });
-const CliCommandRegistration searchCommand(
-    { "search", "[--device usb|sim] [--sim-dump FILE] [--sim-log FILE]",
-        [](const QStringList& args) { return runToolCommand(args, DeviceOperation::Search); } });
-const CliCommandRegistration clearCommand({ "clear", "[--device usb|sim] [--sim-dump FILE] [--sim-log FILE]",
-    [](const QStringList& args) { return runToolCommand(args, DeviceOperation::ClearScreen); } });
-const CliCommandRegistration brightnessCommand(
-    { "brightness", "[0|1|2] [--device usb|sim] [--sim-dump FILE] [--sim-log FILE]", runBrightness });
-const CliCommandRegistration getParamsCommand(
-    { "get-params", "[--device usb|sim] [--sim-dump FILE] [--sim-log FILE]", runGetParams });
+const CliCommandRegistration sendCommand({ "send", "FILE.led [DEVICE OPTIONS]", runSend,
+    "Sends every ticked text and image program of the file to the badge, as the\n"
+    "editor's Send does; on a terminal a bar shows the transfer's progress.\n",
+    DeviceUse::Badge });
+const CliCommandRegistration searchCommand({ "search", "[DEVICE OPTIONS]",
+    [](const QStringList& args) { return runToolCommand(args, DeviceOperation::Search); },
+    "Looks for the badge and tells whether it answers.\n", DeviceUse::Badge });
+const CliCommandRegistration clearCommand({ "clear", "[DEVICE OPTIONS]",
+    [](const QStringList& args) { return runToolCommand(args, DeviceOperation::ClearScreen); },
+    "Clears the badge's screen.\n", DeviceUse::Badge });
+const CliCommandRegistration brightnessCommand({ "brightness", "[0|1|2] [DEVICE OPTIONS]", runBrightness,
+    "Sets the badge's brightness: 0 = 100 %, 1 = 66 %, 2 = 33 %; without a value,\n"
+    "the brightness of app.xml.\n",
+    DeviceUse::Badge });
+const CliCommandRegistration getParamsCommand({ "get-params", "[DEVICE OPTIONS]", runGetParams,
+    "Reads the badge's screen parameters and prints them as\n"
+    "NAME,ID,ROWS*COLUMNS,COLOURS,OE,DATA.\n",
+    DeviceUse::Badge });
 const CliCommandRegistration setParamsCommand({ "set-params",
-    "[--id N] [--height 12|14|16] [--width W] [--rgb R|RG|RGB] [--oe Low|Hign] [--data 595|5026] "
-    "[--device usb|sim] [--sim-dump FILE] [--sim-log FILE]",
-    runSetParams });
+    "[--id N] [--height 12|14|16] [--width W] [--rgb R|RG|RGB] [--oe Low|High] [--data 595|5026] "
+    "[DEVICE OPTIONS]",
+    runSetParams,
+    "Writes screen parameters to the badge; a value not given is that of the\n"
+    "current screen parameter set of app.xml. The width is a multiple of the\n"
+    "height, 3 to 16 times it.\n",
+    DeviceUse::Badge });
 
 } // namespace
 

@@ -63,8 +63,13 @@ int runResave(const QStringList& args)
     return ExitSuccess;
 }
 
-const CliCommandRegistration listRegistration({ "list", "FILE.led", runList });
-const CliCommandRegistration resaveRegistration({ "resave", "IN.led OUT.led", runResave });
+const CliCommandRegistration listRegistration({ "list", "FILE.led [--json]", runList,
+    "Prints one line per program: number, check, type, name and summary,\n"
+    "separated by tabs.\n"
+    "  --json    an array with one object per program and every field of its kind\n" });
+const CliCommandRegistration resaveRegistration({ "resave", "IN.led OUT.led", runResave,
+    "Reads a program file as the editor opens it and writes it as the editor's\n"
+    "Save does.\n" });
 
 } // namespace
 
