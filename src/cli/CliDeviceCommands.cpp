@@ -7,14 +7,12 @@
 #include "cli/CliDevice.h"
 #include "cli/CliDeviceHost.h"
 #include "cli/CliDeviceOutcome.h"
+#include "cli/CliExchange.h"
 #include "cli/CliOptions.h"
 #include "device/ScreenParaExchange.h"
-#include "device/SendSession.h"
-#include "render/DeviceImage.h"
 
 #include <QEventLoop>
 #include <cstdio>
-#include <unistd.h>
 
 namespace tessel::cli {
 
@@ -27,36 +25,6 @@ std::optional<int> parseChoice(const QString& text, const QStringList& names)
         if (text.compare(names[i], Qt::CaseInsensitive) == 0)
             return i;
     return parseNumber(text, 0, static_cast<int>(names.size()) - 1);
-}
-
-bool serialChosen(const CliContext& context)
-{
-    if (context.data.commType == 0)
-        return false;
-    printError(QStringLiteral("the serial interface is chosen in app.xml (commType %1): nothing was sent")
-                   .arg(context.data.commType));
-    return true;
-}
-
-int runSendSession(CliContext& context, CliDevice& device, DeviceOperation operation)
-{
-    const ProgressBar bar = operation == DeviceOperation::Send && isatty(fileno(stdout)) != 0
-        ? ProgressBar::Shown
-        : ProgressBar::Hidden;
-    CliDeviceHost host(bar);
-    const AppData& data = context.data;
-    SendSession session(data, context.texts, device.link(), host,
-        [&data](const ScreenGeometry& geometry) { return BuildDeviceImage(data, geometry, data.exeDir); });
-    QEventLoop loop;
-    host.onTimer = [&session](int id) { session.OnTimer(id); };
-    host.onEnded = [&loop] { loop.quit(); };
-    session.RunDeviceCommand(operation);
-    if (session.running())
-        loop.exec();
-    const bool filesWritten = device.writeSimulatorFiles();
-    const int status
-        = finishExchange(context.texts, ExchangeKind::Send, session.result(), session.openResult());
-    return filesWritten ? status : ExitFailure;
 }
 
 int runScreenParaExchange(
@@ -107,18 +75,6 @@ bool noArguments(const QStringList& rest)
         return true;
     printError(QStringLiteral("unexpected argument '%1'").arg(rest.first()));
     return false;
-}
-
-using Exchange = std::function<int(CliContext& context, CliDevice& device)>;
-
-// The common end of every device command: nothing is sent over the serial
-// interface; otherwise the exchange runs on the device of the options.
-int runOnDevice(CliContext& context, const DeviceOptions& options, const Exchange& exchange)
-{
-    if (serialChosen(context))
-        return ExitFailure;
-    CliDevice device(options);
-    return exchange(context, device);
 }
 
 // A device command without arguments of its own.
