@@ -21,22 +21,6 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return false;
 }
 
-} // namespace
-
-const char* const DeviceOptionsHelp
-    = "  --device usb|sim      the badge on USB (default) or the simulated badge\n"
-      "  --device-path PATH    the badge at this hidraw path (see 'tessel-cli devices')\n"
-      "  --sim-dump FILE       write the image the simulated badge received\n"
-      "  --sim-log FILE        write every packet exchanged, one line of hex each\n"
-      "  --sim-fault KIND      the simulated badge misbehaves: silent (answers nothing),\n"
-      "                        late (answers after the time-out), bad-crc (damages every\n"
-      "                        checksum), refuse (refuses the transfer), reject (is not a\n"
-      "                        supported badge), stop-after=K (no answer from data\n"
-      "                        packet K on), unplug-after=K (vanishes at data packet K)\n"
-      "  --sim-latency MS      the simulated badge answers each report after MS ms\n";
-
-namespace {
-
 constexpr int MaxLatencyMs = 10000;
 constexpr int MaxPacketIndex = 65535;
 // A late badge answers only after the exchange's time-out has passed.
@@ -81,6 +65,18 @@ bool takesValue(const QString& arg)
 }
 
 } // namespace
+
+const char* const DeviceOptionsHelp
+    = "  --device usb|sim      the badge on USB (default) or the simulated badge\n"
+      "  --device-path PATH    the badge at this hidraw path (see 'tessel-cli devices')\n"
+      "  --sim-dump FILE       write the image the simulated badge received\n"
+      "  --sim-log FILE        write every packet exchanged, one line of hex each\n"
+      "  --sim-fault KIND      the simulated badge misbehaves: silent (answers nothing),\n"
+      "                        late (answers after the time-out), bad-crc (damages every\n"
+      "                        checksum), refuse (refuses the transfer), reject (is not a\n"
+      "                        supported badge), stop-after=K (no answer from data\n"
+      "                        packet K on), unplug-after=K (vanishes at data packet K)\n"
+      "  --sim-latency MS      the simulated badge answers each report after MS ms\n";
 
 std::optional<DeviceOptions> takeDeviceOptions(QStringList& args)
 {

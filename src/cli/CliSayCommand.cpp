@@ -130,6 +130,9 @@ std::optional<SayArguments> parseSayArguments(const QStringList& args)
             parsed.choices.italic = true;
         } else if (arg == QLatin1String("--arabic")) {
             parsed.choices.arabic = true;
+        } else if (arg == QLatin1String("--") && i + 1 < rest.size() && !textGiven) {
+            parsed.text = rest[++i]; // a text that starts with "-"
+            textGiven = true;
         } else if ((arg == QLatin1String("-") || !arg.startsWith(u'-')) && !textGiven) {
             parsed.text = arg;
             textGiven = true;
@@ -142,8 +145,10 @@ std::optional<SayArguments> parseSayArguments(const QStringList& args)
         printError(QStringLiteral("say wants a text, or - for standard input"));
         return std::nullopt;
     }
-    if (!parsed.output.isEmpty() && parsed.device.kind == DeviceKind::Simulator) {
-        printError(QStringLiteral("-o writes a program file and sends nothing: it does not go with --device"));
+    const bool deviceOptionsGiven = rest.size() != args.size();
+    if (!parsed.output.isEmpty() && deviceOptionsGiven) {
+        printError(QStringLiteral("-o writes a program file and sends nothing: it does not go with the device "
+                                  "options"));
         return std::nullopt;
     }
     return parsed;
@@ -211,7 +216,8 @@ const CliCommandRegistration sayCommand({ "say",
     runSay,
     "Sends one text program made from TEXT, or from standard input with -, with\n"
     "the settings of a new text program in the editor; icon codes such as [A001]\n"
-    "are drawn from the icon library. Line ends start new paragraphs.\n"
+    "are drawn from the icon library. Line ends start new paragraphs. A text that\n"
+    "starts with - follows --: tessel-cli say -- \"-5 degrees\".\n"
     "  --effect N        entry effect, 0-30 (default 0)\n"
     "  --speed 1-6       effect speed (default 2)\n"
     "  --stay 1-6        stay time (default 1)\n"

@@ -62,6 +62,7 @@ TEST_F(CliScriptingTest, HelpVersionAndBadUsage)
         { { "search", "--sim-fault", "wobbly", "--device", "sim" }, "'wobbly'" },
         { { "search", "--sim-fault", "silent" }, "--device sim" },
         { { "devices", "--device-path", "/dev/hidraw0" }, "--device-path" },
+        { { "say", "hi", "-o", "x.led", "--device", "sim" }, "-o" },
     };
     for (const auto& [args, said] : bad) {
         result = run(args);
@@ -130,6 +131,11 @@ TEST_F(CliScriptingTest, SayOptionsAndStandardInput)
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
     program = listJson("latin.led")[0].toObject();
     EXPECT_EQ(program["summary"].toString(), QStringLiteral(u"Grüße"));
+
+    // A text that looks like an option follows "--".
+    result = run({ "say", "--", "-5 degrees", "-o", file("minus.led") });
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(listJson("minus.led")[0].toObject()["summary"].toString(), "-5 degrees");
 }
 
 TEST_F(CliScriptingTest, SayBadInput)
