@@ -1,7 +1,9 @@
 // The badge a device command of tessel-cli talks to: the real one over USB
-// (--device usb, the default) or the simulated one (--device sim), whose
-// received image (--sim-dump FILE) and packet log (--sim-log FILE) can be
-// written out after the exchange.
+// (--device usb, the default; --device-path PATH picks one of several) or the
+// simulated one (--device sim), which can be told to misbehave (--sim-fault
+// KIND) and to answer after a delay (--sim-latency MS), and whose received
+// image (--sim-dump FILE) and packet log (--sim-log FILE) can be written out
+// after the exchange.
 #pragma once
 
 #include "device/BadgeSimulator.h"
@@ -19,12 +21,19 @@ enum class DeviceKind { Usb, Simulator };
 
 struct DeviceOptions {
     DeviceKind kind = DeviceKind::Usb;
+    QString devicePath; // empty: the first badge found
     QString simDump;
     QString simLog;
+    BadgeScreen simScreen;
+    BadgeFaults simFaults;
+    AnswerDelay simLatency { 0 };
 };
 
-// Takes --device, --sim-dump and --sim-log out of `args`; prints the reason
-// and gives nothing on bad usage.
+// The help text of the options above, one option a line.
+extern const char* const DeviceOptionsHelp;
+
+// Takes the device options out of `args`; prints the reason and gives
+// nothing on bad usage.
 std::optional<DeviceOptions> takeDeviceOptions(QStringList& args);
 
 class CliDevice {

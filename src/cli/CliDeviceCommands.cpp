@@ -7,14 +7,12 @@
 #include "cli/CliDevice.h"
 #include "cli/CliDeviceHost.h"
 #include "cli/CliDeviceOutcome.h"
+#include "cli/CliExchange.h"
 #include "cli/CliOptions.h"
 #include "device/ScreenParaExchange.h"
-#include "device/SendSession.h"
-#include "render/DeviceImage.h"
 
 #include <QEventLoop>
 #include <cstdio>
-#include <unistd.h>
 
 namespace tessel::cli {
 
@@ -27,36 +25,6 @@ std::optional<int> parseChoice(const QString& text, const QStringList& names)
         if (text.compare(names[i], Qt::CaseInsensitive) == 0)
             return i;
     return parseNumber(text, 0, static_cast<int>(names.size()) - 1);
-}
-
-bool serialChosen(const CliContext& context)
-{
-    if (context.data.commType == 0)
-        return false;
-    printError(QStringLiteral("the serial interface is chosen in app.xml (commType %1): nothing was sent")
-                   .arg(context.data.commType));
-    return true;
-}
-
-int runSendSession(CliContext& context, CliDevice& device, DeviceOperation operation)
-{
-    const ProgressBar bar = operation == DeviceOperation::Send && isatty(fileno(stdout)) != 0
-        ? ProgressBar::Shown
-        : ProgressBar::Hidden;
-    CliDeviceHost host(bar);
-    const AppData& data = context.data;
-    SendSession session(data, context.texts, device.link(), host,
-        [&data](const ScreenGeometry& geometry) { return BuildDeviceImage(data, geometry, data.exeDir); });
-    QEventLoop loop;
-    host.onTimer = [&session](int id) { session.OnTimer(id); };
-    host.onEnded = [&loop] { loop.quit(); };
-    session.RunDeviceCommand(operation);
-    if (session.running())
-        loop.exec();
-    const bool filesWritten = device.writeSimulatorFiles();
-    const int status
-        = finishExchange(context.texts, ExchangeKind::Send, session.result(), session.openResult());
-    return filesWritten ? status : ExitFailure;
 }
 
 int runScreenParaExchange(
@@ -107,18 +75,6 @@ bool noArguments(const QStringList& rest)
         return true;
     printError(QStringLiteral("unexpected argument '%1'").arg(rest.first()));
     return false;
-}
-
-using Exchange = std::function<int(CliContext& context, CliDevice& device)>;
-
-// The common end of every device command: nothing is sent over the serial
-// interface; otherwise the exchange runs on the device of the options.
-int runOnDevice(CliContext& context, const DeviceOptions& options, const Exchange& exchange)
-{
-    if (serialChosen(context))
-        return ExitFailure;
-    CliDevice device(options);
-    return exchange(context, device);
 }
 
 // A device command without arguments of its own.
@@ -264,21 +220,32 @@ int runSetParams(const QStringList& args)
     });
 }
 
-const CliCommandRegistration sendCommand(
-    { "send", "FILE.led [--device usb|sim] [--sim-dump FILE] [--sim-log FILE]", runSend });
-const CliCommandRegistration searchCommand(
-    { "search", "[--device usb|sim] [--sim-dump FILE] [--sim-log FILE]",
-        [](const QStringList& args) { return runToolCommand(args, DeviceOperation::Search); } });
-const CliCommandRegistration clearCommand({ "clear", "[--device usb|sim] [--sim-dump FILE] [--sim-log FILE]",
-    [](const QStringList& args) { return runToolCommand(args, DeviceOperation::ClearScreen); } });
-const CliCommandRegistration brightnessCommand(
-    { "brightness", "[0|1|2] [--device usb|sim] [--sim-dump FILE] [--sim-log FILE]", runBrightness });
-const CliCommandRegistration getParamsCommand(
-    { "get-params", "[--device usb|sim] [--sim-dump FILE] [--sim-log FILE]", runGetParams });
+const CliCommandRegistration sendCommand({ "send", "FILE.led [DEVICE OPTIONS]", runSend,
+    "Sends every ticked text and image program of the file to the badge, as the\n"
+    "editor's Send does; on a terminal a bar shows the transfer's progress.\n",
+    DeviceUse::Badge });
+const CliCommandRegistration searchCommand({ "search", "[DEVICE OPTIONS]",
+    [](const QStringList& args) { return runToolCommand(args, DeviceOperation::Search); },
+    "Looks for the badge and tells whether it answers.\n", DeviceUse::Badge });
+const CliCommandRegistration clearCommand({ "clear", "[DEVICE OPTIONS]",
+    [](const QStringList& args) { return runToolCommand(args, DeviceOperation::ClearScreen); },
+    "Clears the badge's screen.\n", DeviceUse::Badge });
+const CliCommandRegistration brightnessCommand({ "brightness", "[0|1|2] [DEVICE OPTIONS]", runBrightness,
+    "Sets the badge's brightness: 0 = 100 %, 1 = 66 %, 2 = 33 %; without a value,\n"
+    "the brightness of app.xml.\n",
+    DeviceUse::Badge });
+const CliCommandRegistration getParamsCommand({ "get-params", "[DEVICE OPTIONS]", runGetParams,
+    "Reads the badge's screen parameters and prints them as\n"
+    "NAME,ID,ROWS*COLUMNS,COLOURS,OE,DATA.\n",
+    DeviceUse::Badge });
 const CliCommandRegistration setParamsCommand({ "set-params",
-    "[--id N] [--height 12|14|16] [--width W] [--rgb R|RG|RGB] [--oe Low|Hign] [--data 595|5026] "
-    "[--device usb|sim] [--sim-dump FILE] [--sim-log FILE]",
-    runSetParams });
+    "[--id N] [--height 12|14|16] [--width W] [--rgb R|RG|RGB] [--oe Low|High] [--data 595|5026] "
+    "[DEVICE OPTIONS]",
+    runSetParams,
+    "Writes screen parameters to the badge; a value not given is that of the\n"
+    "current screen parameter set of app.xml. The width is a multiple of the\n"
+    "height, 3 to 16 times it.\n",
+    DeviceUse::Badge });
 
 } // namespace
 

@@ -45,6 +45,10 @@ int finishExchange(
             "data/udev/70-k9057r-badge.rules (see the README), then unplug and replug the badge\n");
         return ExitFailure;
     }
+    if (result == ExchangeResult::OpenFailed && openResult == LinkOpenResult::NotABadge) {
+        std::fprintf(stderr, "tessel-cli: the device at --device-path is not the badge (see 'tessel-cli devices')\n");
+        return ExitFailure;
+    }
     const QString key
         = kind == ExchangeKind::Send ? SendResultTextKey(result) : ScreenParaResultTextKey(result);
     QString text = key.isEmpty() ? QString() : texts.text(key);

@@ -202,9 +202,15 @@ int writeDeviceImage(const Options& options, CliContext& context)
 }
 
 const CliCommandRegistration renderRegistration({ "render", "FILE.led [-p N] [--screen RxC] -o OUT.bmp",
-    [](const QStringList& args) { return runWithProgram(args, Accepts::ProgramNumber, renderProgram); } });
+    [](const QStringList& args) { return runWithProgram(args, Accepts::ProgramNumber, renderProgram); },
+    "Writes the preview picture of one program as a 32-bit BMP.\n"
+    "  -p N            the program, from 1 (default 1)\n"
+    "  --screen RxC    rows x columns (default: the screen of app.xml)\n" });
 const CliCommandRegistration imageRegistration({ "image", "FILE.led [--screen RxC] [--planes P] -o OUT.bin",
-    [](const QStringList& args) { return runWithProgram(args, Accepts::Planes, writeDeviceImage); } });
+    [](const QStringList& args) { return runWithProgram(args, Accepts::Planes, writeDeviceImage); },
+    "Writes the device image a send would transfer to the badge.\n"
+    "  --screen RxC    rows x columns (default: the screen of app.xml)\n"
+    "  --planes P      extra colour planes, 0-2 (default 0)\n" });
 
 } // namespace
 

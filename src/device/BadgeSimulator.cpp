@@ -115,14 +115,22 @@ int BadgeSimulator::write(std::span<const uint8_t> report)
 int BadgeSimulator::read(std::span<uint8_t> buffer, int timeoutMs)
 {
     std::unique_lock lock(mutex_);
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
     const auto gone = [this] { return !open_ || unplugged_; };
-    replyReady_.wait_for(
-        lock, std::chrono::milliseconds(std::max(timeoutMs, 0)), [&] { return gone() || !ready_.empty(); });
+    const auto due = [this] { return !ready_.empty() && ready_.front().due <= Clock::now(); };
+    // Wakes for a new answer, for the due time of the first waiting one, or
+    // at the deadline, whichever comes first.
+    while (!gone() && !due()) {
+        const Clock::time_point wake = ready_.empty() ? deadline : std::min(deadline, ready_.front().due);
+        if (Clock::now() >= deadline)
+            break;
+        replyReady_.wait_until(lock, wake);
+    }
     if (gone())
         return -1;
-    if (ready_.empty())
+    if (!due())
         return 0;
-    const QByteArray reply = ready_.front();
+    const QByteArray reply = std::move(ready_.front().bytes);
     ready_.pop_front();
     const auto count = std::min<size_t>(buffer.size(), static_cast<size_t>(reply.size()));
     std::copy_n(reinterpret_cast<const uint8_t*>(reply.constData()), count, buffer.begin());
@@ -285,9 +293,10 @@ void BadgeSimulator::queue(QByteArray reply)
         reply[ChecksumOffset + 1] = static_cast<char>(reply[ChecksumOffset + 1] ^ 0x5A);
     }
     auto& queue = faults_.late ? held_ : ready_;
+    const Clock::time_point due = Clock::now() + answerDelay_;
     if (faults_.answerTwice)
-        queue.push_back(reply);
-    queue.push_back(std::move(reply));
+        queue.push_back({ reply, due });
+    queue.push_back({ std::move(reply), due });
     replyReady_.notify_all();
 }
 
@@ -318,6 +327,12 @@ void BadgeSimulator::setFaults(const BadgeFaults& faults)
 {
     std::lock_guard lock(mutex_);
     faults_ = faults;
+}
+
+void BadgeSimulator::setAnswerDelay(AnswerDelay delay)
+{
+    std::lock_guard lock(mutex_);
+    answerDelay_ = std::max(delay, AnswerDelay { 0 });
 }
 
 void BadgeSimulator::setAttachment(Attachment attachment)

@@ -14,6 +14,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -44,6 +45,9 @@ struct BadgeFaults {
     int failWritesFrom = -1; // write k of an open (0 = the handshake) and every later one fails
 };
 
+// How long the badge takes to answer a report, as a USB link would.
+using AnswerDelay = std::chrono::milliseconds;
+
 enum class Attachment { Attached, Absent, NoAccess };
 enum class PacketRecording { Off, On };
 enum class PacketDirection { ToBadge, FromBadge };
@@ -68,6 +72,9 @@ public:
     void setScreenParameters(const ScreenParameterBytes& parameters);
     ScreenParameterBytes screenParameters() const;
     void setFaults(const BadgeFaults& faults);
+    // Every answer can be read only this long after the report that drew it
+    // (none by default).
+    void setAnswerDelay(AnswerDelay delay);
     void setAttachment(Attachment attachment);
     void setPacketRecording(PacketRecording recording);
     // Vanishes now: every later write and read of the open device fails.
@@ -95,6 +102,12 @@ public:
     bool transferComplete() const;
 
 private:
+    using Clock = std::chrono::steady_clock;
+    struct Answer {
+        QByteArray bytes;
+        Clock::time_point due; // readable from then on
+    };
+
     std::optional<QByteArray> answer(std::span<const uint8_t, PacketSize> packet);
     QByteArray answerDataPacket(std::span<const uint8_t, PacketSize> packet);
     void checkLayout(std::span<const uint8_t, PacketSize> packet);
@@ -110,6 +123,7 @@ private:
     BadgeFaults faults_;
     Attachment attachment_ = Attachment::Attached;
     PacketRecording recording_ = PacketRecording::Off;
+    AnswerDelay answerDelay_ { 0 };
 
     bool open_ = false;
     bool unplugged_ = false;
@@ -119,8 +133,8 @@ private:
     int openCount_ = 0;
     int writesThisOpen_ = 0;
     int writeCount_ = 0;
-    std::deque<QByteArray> ready_;
-    std::deque<QByteArray> held_;
+    std::deque<Answer> ready_;
+    std::deque<Answer> held_; // kept back by a late badge
 
     std::vector<uint8_t> commands_;
     QStringList faultLog_;

@@ -7,13 +7,13 @@
 namespace tessel {
 
 namespace {
-constexpr std::chrono::milliseconds StopPoll { 20 };
 constexpr int ReadTimeoutMs = 10;
 } // namespace
 
-HidLink::HidLink(HidTransport& transport, QObject* target)
+HidLink::HidLink(HidTransport& transport, QObject* target, std::chrono::milliseconds idleWait)
     : transport_(transport)
     , target_(target)
+    , idleWait_(idleWait)
 {
 }
 
@@ -42,7 +42,9 @@ int HidLink::WriteReport(std::span<uint8_t> report)
     if (!open_ || report.empty())
         return 0;
     report[0] = 0;
-    return transport_.write(report);
+    const int written = transport_.write(report);
+    stopEvent_.wake();
+    return written;
 }
 
 void HidLink::CloseLink()
@@ -64,7 +66,7 @@ void HidLink::stopReader()
 void HidLink::readLoop(uint64_t openNumber)
 {
     std::array<uint8_t, MaxReplySize> buffer {};
-    while (!stopEvent_.waitFor(StopPoll)) {
+    while (!stopEvent_.waitFor(idleWait_)) {
         buffer.fill(0);
         const int count = transport_.read(buffer, ReadTimeoutMs);
         if (count <= 0)

@@ -17,6 +17,7 @@ enum class LinkOpenResult {
     Opened,
     NotFound, // no such device attached
     NoPermission, // the device is attached but may not be opened (no access rule installed)
+    NotABadge, // the device named by its path is another device
 };
 
 class HidTransport {

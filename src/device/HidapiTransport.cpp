@@ -3,6 +3,7 @@
 #include "device/HidapiLibrary.h"
 
 #include <hidapi.h>
+#include <unistd.h>
 
 namespace tessel {
 
@@ -18,6 +19,11 @@ bool DeviceListed(uint16_t vendorId, uint16_t productId)
 
 } // namespace
 
+HidapiTransport::HidapiTransport(std::string devicePath)
+    : devicePath_(std::move(devicePath))
+{
+}
+
 HidapiTransport::~HidapiTransport()
 {
     close();
@@ -28,15 +34,38 @@ LinkOpenResult HidapiTransport::open(uint16_t vendorId, uint16_t productId)
     close();
     if (!HidapiLibrary::acquire())
         return LinkOpenResult::NotFound;
-    hid_device* device = hid_open(vendorId, productId, nullptr);
+    LinkOpenResult result = LinkOpenResult::Opened;
+    hid_device* device = nullptr;
+    if (!devicePath_.empty()) {
+        device = openPath(vendorId, productId, result);
+    } else {
+        device = hid_open(vendorId, productId, nullptr);
+        if (device == nullptr)
+            result = DeviceListed(vendorId, productId) ? LinkOpenResult::NoPermission : LinkOpenResult::NotFound;
+    }
     if (device == nullptr) {
-        const LinkOpenResult result
-            = DeviceListed(vendorId, productId) ? LinkOpenResult::NoPermission : LinkOpenResult::NotFound;
         HidapiLibrary::release();
         return result;
     }
     device_ = device;
     return LinkOpenResult::Opened;
+}
+
+hid_device* HidapiTransport::openPath(uint16_t vendorId, uint16_t productId, LinkOpenResult& result)
+{
+    hid_device* device = hid_open_path(devicePath_.c_str());
+    if (device == nullptr) {
+        // A node that exists but does not open is one this user may not use.
+        result = access(devicePath_.c_str(), F_OK) == 0 ? LinkOpenResult::NoPermission : LinkOpenResult::NotFound;
+        return nullptr;
+    }
+    const hid_device_info* info = hid_get_device_info(device);
+    if (info == nullptr || info->vendor_id != vendorId || info->product_id != productId) {
+        hid_close(device);
+        result = LinkOpenResult::NotABadge;
+        return nullptr;
+    }
+    return device;
 }
 
 int HidapiTransport::write(std::span<const uint8_t> report)

@@ -15,12 +15,24 @@ void StopEvent::reset()
 {
     std::lock_guard lock(mutex_);
     set_ = false;
+    woken_ = false;
+}
+
+void StopEvent::wake()
+{
+    {
+        std::lock_guard lock(mutex_);
+        woken_ = true;
+    }
+    signalled_.notify_all();
 }
 
 bool StopEvent::waitFor(std::chrono::milliseconds timeout)
 {
     std::unique_lock lock(mutex_);
-    return signalled_.wait_for(lock, timeout, [this] { return set_; });
+    signalled_.wait_for(lock, timeout, [this] { return set_ || woken_; });
+    woken_ = false;
+    return set_;
 }
 
 } // namespace tessel

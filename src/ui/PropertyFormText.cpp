@@ -5,6 +5,7 @@
 
 #include "encoding/CodePage.h"
 #include "model/AppData.h"
+#include "render/NewTextFormat.h"
 #include "render/RichTextDocument.h"
 #include "render/RtfReader.h"
 #include "render/RtfWriter.h"
@@ -27,26 +28,6 @@ namespace tessel {
 namespace {
 
 constexpr int FontSizes[] = { 8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72 };
-constexpr int TwipsPerPoint = 20;
-
-bool isChineseLanguage(int32_t lanID)
-{
-    return lanID == 2052 || lanID == 1028 || lanID == 3076;
-}
-
-// The character height of a new text fills the screen's rows: 12, 14 or 16
-// pixels at 15 twips per pixel.
-int defaultTwips(uint8_t yIndex)
-{
-    switch (yIndex) {
-    case 0:
-        return 180;
-    case 1:
-        return 220;
-    default:
-        return 240;
-    }
-}
 
 uint32_t colourOf(const QBrush& brush)
 {
@@ -274,11 +255,11 @@ void PropertyForm::storeText(TextItem& item)
 
 void PropertyForm::DefaultTextFormat()
 {
+    const CharFormat initial = NewTextFormat(data_);
     QTextCharFormat format;
-    format.setFontFamilies(
-        { isChineseLanguage(data_.lanID) ? QStringLiteral("宋体") : QStringLiteral("Arial") });
-    format.setFontPointSize(defaultTwips(data_.screenPara.yIndex) / double(TwipsPerPoint));
-    format.setForeground(QColor(255, 0, 0));
+    format.setFontFamilies({ initial.face });
+    format.setFontPointSize(initial.twips / double(TwipsPerPoint));
+    format.setForeground(qColour(initial.textColor));
     format.setFontWeight(QFont::Normal);
     format.setFontItalic(false);
     format.setFontUnderline(false);

@@ -17,12 +17,15 @@ struct CliRun {
 
 class CliTest : public ::testing::Test {
 protected:
-    // Runs the built tool, or its copy after copyTool.
-    CliRun run(const QStringList& args)
+    // Runs the built tool, or its copy after copyTool, with `input` on its
+    // standard input.
+    CliRun run(const QStringList& args, const QByteArray& input = {})
     {
         QProcess process;
         process.setWorkingDirectory(folder.path());
         process.start(tool, args);
+        process.write(input);
+        process.closeWriteChannel();
         CliRun result;
         if (!process.waitForFinished(30000)) {
             ADD_FAILURE() << "tessel-cli did not finish";

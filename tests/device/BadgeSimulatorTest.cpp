@@ -42,6 +42,30 @@ TEST(BadgeSimulator, AnswersTheHandshakeWithItsScreen)
     EXPECT_EQ(badge.open(0x8888, 0x0007), LinkOpenResult::NotFound);
 }
 
+// A delayed answer is not there for a read that does not wait, and a read
+// that waits long enough gets it; the late badge keeps answers back until
+// released, whatever the delay.
+TEST(BadgeSimulator, AnswersAfterItsDelay)
+{
+    BadgeSimulator badge;
+    badge.setAnswerDelay(std::chrono::hours(1));
+    ASSERT_EQ(badge.open(0x8888, 0x0006), LinkOpenResult::Opened);
+    Report report = Handshake();
+    ASSERT_EQ(badge.write(report), ReportSize);
+    std::array<uint8_t, 256> reply {};
+    EXPECT_EQ(ReadReply(badge, reply), 0);
+
+    badge.setAnswerDelay(std::chrono::milliseconds(1));
+    ASSERT_EQ(badge.write(report), ReportSize);
+    EXPECT_EQ(ReadReply(badge, reply), 0) << "the first answer still waits for its hour";
+    badge.close();
+
+    ASSERT_EQ(badge.open(0x8888, 0x0006), LinkOpenResult::Opened);
+    ASSERT_EQ(badge.write(report), ReportSize);
+    EXPECT_EQ(badge.read(reply, 10000), 64);
+    EXPECT_EQ(reply[1], 0x01);
+}
+
 TEST(BadgeSimulator, CountsEveryMalformedPacket)
 {
     BadgeSimulator badge;

@@ -125,6 +125,39 @@ TEST(HidLink, RepliesOfAnEarlierOpenAreDropped)
     EXPECT_EQ(first, 0);
 }
 
+// With a reader that would otherwise wait an hour between reads, only the
+// wake of the write can fetch the reply; the stop request still ends it.
+TEST(HidLink, AWriteWakesTheReaderForTheReply)
+{
+    BadgeSimulator badge;
+    QObject target;
+    HidLink link(badge, &target, std::chrono::hours(1));
+    int replies = 0;
+    ASSERT_EQ(link.OpenLink([&](const QByteArray&) { ++replies; }), LinkOpenResult::Opened);
+    auto report = HandshakeReport();
+    for (int written = 1; written <= 3; ++written) {
+        ASSERT_EQ(link.WriteReport(report), ReportSize);
+        EXPECT_TRUE(WaitFor([&] { return replies == written; }));
+    }
+    link.CloseLink();
+    EXPECT_FALSE(badge.isOpen());
+}
+
+TEST(StopEvent, AWakeEndsOneWaitWithoutStopping)
+{
+    StopEvent event;
+    event.wake(); // before the wait: the next wait ends at once
+    EXPECT_FALSE(event.waitFor(std::chrono::hours(1)));
+    EXPECT_FALSE(event.waitFor(std::chrono::milliseconds(0))); // the wake was used up
+    event.wake();
+    event.reset(); // a new open forgets an earlier wake
+    EXPECT_FALSE(event.waitFor(std::chrono::milliseconds(0)));
+    event.wake();
+    event.set();
+    EXPECT_TRUE(event.waitFor(std::chrono::hours(1)));
+    EXPECT_TRUE(event.waitFor(std::chrono::hours(1))); // stays signalled
+}
+
 TEST(HidLink, DestroyingTheOwnerStopsTheReader)
 {
     BadgeSimulator badge;
