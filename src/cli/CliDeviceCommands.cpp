@@ -45,8 +45,9 @@ int runSendSession(CliContext& context, CliDevice& device, DeviceOperation opera
         : ProgressBar::Hidden;
     CliDeviceHost host(bar);
     const AppData& data = context.data;
-    SendSession session(data, context.texts, device.link(), host,
-        [&data](const ScreenGeometry& geometry) { return BuildDeviceImage(data, geometry, data.exeDir); });
+    SendSession session(data, context.texts, device.link(), host, [&data](const ScreenGeometry& geometry) {
+        return BuildDeviceImage(data, geometry, data.paths.dataDir);
+    });
     QEventLoop loop;
     host.onTimer = [&session](int id) { session.OnTimer(id); };
     host.onEnded = [&loop] { loop.quit(); };

@@ -11,7 +11,11 @@ namespace {
 
 class PreviewTest : public ::testing::Test {
 protected:
-    void SetUp() override { folder.writeIcon(12, QStringLiteral("[A000]"), filled(12, 12, White)); }
+    void SetUp() override
+    {
+        folder.writeIcon(12, QStringLiteral("[A000]"), filled(12, 12, White));
+        data.paths = PortablePaths(folder.exeDir());
+    }
 
     Program text(const QString& content, uint8_t horAlign = 0, uint8_t charSpacing = 1)
     {
@@ -35,7 +39,7 @@ protected:
         return program;
     }
 
-    QString preBmp() const { return folder.exeDir() + QLatin1String(PreviewFileName); }
+    QString preBmp() const { return data.paths.previewPath; }
 
     QByteArray preBytes() const
     {
@@ -80,6 +84,15 @@ TEST_F(PreviewTest, EmptyTextIsABlackScreen)
     data.screenPara.xIndex = 0;
     EXPECT_EQ(RenderPreview(data, text(QString()), folder.exeDir()).size(), QSize(48, 16));
     EXPECT_EQ(QImage(preBmp()).size(), QSize(48, 16));
+}
+
+// Installed, "pre.bmp" lives in the user's cache folder, which a first run
+// has not made yet.
+TEST_F(PreviewTest, TheFolderOfThePreviewFileIsCreated)
+{
+    data.paths.previewPath = folder.path(QStringLiteral("cache/tessel/pre.bmp"));
+    EXPECT_FALSE(RenderPreview(data, text(QString()), folder.exeDir()).isNull());
+    EXPECT_EQ(preBytes().left(2), "BM");
 }
 
 TEST_F(PreviewTest, TextStripIsStoredAsDrawn)
