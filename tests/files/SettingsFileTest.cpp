@@ -183,13 +183,6 @@ TEST_F(SettingsFileTest, OnlyWindowsRecentFoldersAreSplitAtBackslashes)
     EXPECT_EQ(data.recentFiles[1], (RecentFile { "b\\c.led", "/home/u/x\\y/" }));
 }
 
-TEST_F(SettingsFileTest, AMissingSettingsFolderIsCreatedOnTheFirstWrite)
-{
-    initSettings(data, PortablePaths(folder.path() + "config/tessel/"));
-    EXPECT_TRUE(storeSettings(data, texts).isEmpty());
-    EXPECT_TRUE(QFile::exists(folder.file("config/tessel/app.xml")));
-}
-
 // A settings folder that cannot be created (its parent is a file, which
 // stops the administrator too) is reported at the first failed write only;
 // after a write that succeeds, a new failure is reported again.

@@ -86,15 +86,6 @@ TEST_F(PreviewTest, EmptyTextIsABlackScreen)
     EXPECT_EQ(QImage(preBmp()).size(), QSize(48, 16));
 }
 
-// Installed, "pre.bmp" lives in the user's cache folder, which a first run
-// has not made yet.
-TEST_F(PreviewTest, TheFolderOfThePreviewFileIsCreated)
-{
-    data.paths.previewPath = folder.path(QStringLiteral("cache/tessel/pre.bmp"));
-    EXPECT_FALSE(RenderPreview(data, text(QString()), folder.exeDir()).isNull());
-    EXPECT_EQ(preBytes().left(2), "BM");
-}
-
 TEST_F(PreviewTest, TextStripIsStoredAsDrawn)
 {
     // W = 20 (icon advance 12 + 8): right aligned on 48 columns.
