@@ -129,11 +129,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     for (const ProgramBytes& bytes : programs)
         app.adoptProgram(makeProgram(bytes, save, picture));
-    const QString exeDir = folder->path() + QLatin1Char('/');
-    const DeviceImageBuild build = BuildDeviceImage(app, geometry, exeDir);
+    const QString dataDir = folder->path() + QLatin1Char('/');
+    const DeviceImageBuild build = BuildDeviceImage(app, geometry, dataDir);
     if (!build.tooManyPrograms && !build.tooLarge && build.bytes.size() < GlobalHeaderSize)
         __builtin_trap();
     for (const auto& program : app.programs)
-        PreviewImage(app, *program, geometry, exeDir);
+        PreviewImage(app, *program, geometry, dataDir);
     return 0;
 }

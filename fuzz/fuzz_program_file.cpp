@@ -57,14 +57,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
         file.write(reinterpret_cast<const char*>(bytes), static_cast<qint64>(size));
     }
     AppData data;
-    data.exeDir = dir.path() + u'/';
+    data.paths = PortablePaths(dir.path());
     data.lanID = 2052; // undeclared non-UTF-8 bytes decode as code page 936
     checkProgramFile(input);
     readProgramFile(data, input);
     if (!writeProgramFile(data, output))
         std::abort();
     AppData again;
-    again.exeDir = data.exeDir;
+    again.paths = data.paths;
     again.lanID = data.lanID;
     readProgramFile(again, output);
     if (again.programs.size() != data.programs.size())

@@ -14,18 +14,18 @@ namespace tessel::cli {
 
 void initCliContext(CliContext& context)
 {
-    initCliContext(context, QCoreApplication::applicationDirPath() + u'/');
+    initCliContext(context, LocateAppPaths(QCoreApplication::applicationDirPath()));
 }
 
-void initCliContext(CliContext& context, const QString& exeDir)
+void initCliContext(CliContext& context, const AppPaths& paths)
 {
-    initSettings(context.data, exeDir);
-    context.texts.load(context.data.exeDir, context.data.lanID);
+    initSettings(context.data, paths);
+    context.texts.load(context.data.paths.dataDir, context.data.lanID);
 }
 
 QString programPathFromArgument(const CliContext& context, const QString& argument)
 {
-    return relativeToExeDir(context.data, QFileInfo(argument).absoluteFilePath());
+    return relativeToSettingsDir(context.data, QFileInfo(argument).absoluteFilePath());
 }
 
 int readProgramArgument(CliContext& context, const QString& argument)

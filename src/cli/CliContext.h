@@ -14,11 +14,11 @@ struct CliContext {
     LanguageTable texts;
 };
 
-// Settings from "app.xml" and the language file beside the executable, as the
-// editor starts, but without a command-line program file.
+// Settings from "app.xml" and the language file, found where the editor
+// finds them, as the editor starts but without a command-line program file.
 void initCliContext(CliContext& context);
-// The same with another folder for the executable's files (ends in "/").
-void initCliContext(CliContext& context, const QString& exeDir);
+// The same with the paths given.
+void initCliContext(CliContext& context, const AppPaths& paths);
 
 // Reads the program file named on the command line (relative to the working
 // directory) into an empty list, through the same gate as the editor's Open;
@@ -28,7 +28,8 @@ void initCliContext(CliContext& context, const QString& exeDir);
 int readProgramArgument(CliContext& context, const QString& argument);
 
 // The stored form of a path named on the command line: absolute, without the
-// exeDir prefix for files in the program's folder (as the open dialog gives).
+// settings folder's prefix for files beside "app.xml" (as the open dialog
+// gives); no character of the name is changed.
 QString programPathFromArgument(const CliContext& context, const QString& argument);
 
 } // namespace tessel::cli

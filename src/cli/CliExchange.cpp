@@ -42,7 +42,7 @@ int runSendSession(CliContext& context, CliDevice& device, DeviceOperation opera
     CliDeviceHost host(bar);
     const AppData& data = context.data;
     SendSession session(data, context.texts, device.link(), host,
-        [&data](const ScreenGeometry& geometry) { return BuildDeviceImage(data, geometry, data.exeDir); });
+        [&data](const ScreenGeometry& geometry) { return BuildDeviceImage(data, geometry, data.paths.dataDir); });
     QEventLoop loop;
     host.onTimer = [&session](int id) { session.OnTimer(id); };
     host.onEnded = [&loop] { loop.quit(); };

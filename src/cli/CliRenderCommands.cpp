@@ -157,7 +157,7 @@ int renderProgram(const Options& options, CliContext& context)
     }
     const Screen screen = screenOf(options, data);
     const QImage picture
-        = PreviewImage(data, program, BadgeGeometry(screen.rows, screen.columns, 0), data.exeDir);
+        = PreviewImage(data, program, BadgeGeometry(screen.rows, screen.columns, 0), data.paths.dataDir);
     if (picture.isNull() && program.image()) {
         printError(QStringLiteral("program %1: the picture file '%2' is missing or not a picture")
                        .arg(number)
@@ -179,7 +179,7 @@ int writeDeviceImage(const Options& options, CliContext& context)
 {
     const Screen screen = screenOf(options, context.data);
     const ScreenGeometry geometry = BadgeGeometry(screen.rows, screen.columns, options.planes.value_or(0));
-    const DeviceImageBuild build = BuildDeviceImage(context.data, geometry, context.data.exeDir);
+    const DeviceImageBuild build = BuildDeviceImage(context.data, geometry, context.data.paths.dataDir);
     if (build.tooManyPrograms) {
         printError(QStringLiteral("more than %1 programs to send: the badge counts at most %1")
                        .arg(MaxEncodedPrograms));

@@ -169,7 +169,7 @@ void warnWhenCut(const AppData& data, const Program& program)
 {
     const TextItem& item = *program.text();
     const QImage strip = RasterizeText(PreviewGeometry(data.screenPara), item,
-        RichTextFromSave(item.save, ansiCodePageForLanguage(data.lanID)), data.exeDir);
+        RichTextFromSave(item.save, ansiCodePageForLanguage(data.lanID)), data.paths.dataDir);
     if (strip.width() > CanvasColumns)
         printError(QStringLiteral("warning: the text is %1 columns wide; a text program shows at most %2, "
                                   "the rest is cut off")

@@ -24,7 +24,7 @@ OpenResult FileCommands::openProgramFile(const QString& path)
     const auto chosen = host_.askOpenPath(QStringLiteral("Program file(*.led)"));
     if (!chosen)
         return OpenResult::Cancelled;
-    return openPath(relativeToExeDir(data_, *chosen));
+    return openPath(relativeToSettingsDir(data_, *chosen));
 }
 
 OpenResult FileCommands::openPath(const QString& path)
@@ -70,7 +70,7 @@ SaveResult FileCommands::saveProgramFile(SaveQuestion question, SaveTarget targe
     if (!chosen)
         return SaveResult::Cancelled;
     const PathParts parts = splitAtLastSeparator(*chosen);
-    const RecentFile entry { parts.fileName, relativeToExeDir(data_, parts.folder) };
+    const RecentFile entry { parts.fileName, relativeToSettingsDir(data_, parts.folder) };
     // The new name becomes current only once the file is written, so that a
     // failed write leaves the names, the recent list and the settings as
     // they were.
@@ -115,9 +115,9 @@ void FileCommands::readCurrentFile()
 
 void FileCommands::writeSettings()
 {
-    QString reason;
-    if (!saveSettings(data_, &reason))
-        host_.showWriteFailed(writeFailedMessage(data_.lanID, data_.appXmlPath, reason), SaveCaption);
+    const QString failure = storeSettings(data_, texts_);
+    if (!failure.isEmpty())
+        host_.showWriteFailed(failure, SaveCaption);
 }
 
 void FileCommands::publishRecentMenu()
@@ -135,7 +135,7 @@ void FileCommands::newFile()
     if (!saveQuestionAllows())
         return;
     data_.fileName = QStringLiteral("default.led");
-    data_.dirPath = data_.exeDir;
+    data_.dirPath = data_.paths.firstSaveDir;
     data_.currentPath.clear();
     data_.clearPrograms();
     host_.programListReplaced();

@@ -1,5 +1,6 @@
 #include "files/FileMessages.h"
 
+#include "i18n/LanguageTable.h"
 #include "model/AppData.h"
 
 namespace tessel {
@@ -31,6 +32,20 @@ QString writeFailedMessage(int32_t lanID, const QString& path, const QString& re
 {
     QString message = isChinese(lanID) ? QStringLiteral(u"无法写入文件 %1！").arg(path)
                                        : QStringLiteral("The file %1 could not be written.").arg(path);
+    if (!reason.isEmpty())
+        message += u'\n' + reason;
+    return message;
+}
+
+QString settingsNotKeptMessage(const AppData& data, const LanguageTable& texts, const QString& reason)
+{
+    QString format = texts.text(u"settingsNotKept");
+    if (format.isEmpty())
+        format
+            = QStringLiteral("The settings cannot be saved to %1. The editor keeps working and programs are "
+                             "saved as usual, but the settings of this session will not be kept.");
+    QString message = format.contains(QLatin1String("%1")) ? format.arg(data.paths.appXmlPath)
+                                                           : format + u' ' + data.paths.appXmlPath;
     if (!reason.isEmpty())
         message += u'\n' + reason;
     return message;

@@ -1,5 +1,5 @@
 // The texts the file commands show: they are fixed by language identifier,
-// not taken from the language table.
+// not taken from the language table, except the one about the settings.
 #pragma once
 
 #include <QString>
@@ -8,6 +8,7 @@
 namespace tessel {
 
 class AppData;
+class LanguageTable;
 
 // The caption of the save question and of write failures.
 inline const QString SaveCaption = QStringLiteral("K9057R");
@@ -24,5 +25,10 @@ QString openFailedMessage(const QString& path);
 // That the file at the path could not be written, with the system's reason
 // when one is known.
 QString writeFailedMessage(int32_t lanID, const QString& path, const QString& reason);
+
+// That the settings cannot be kept at appXmlPath, in the words of the
+// table's "settingsNotKept" (English when the language file lacks it), with
+// the reason on a line of its own.
+QString settingsNotKeptMessage(const AppData& data, const LanguageTable& texts, const QString& reason);
 
 } // namespace tessel

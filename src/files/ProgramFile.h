@@ -8,7 +8,7 @@ namespace tessel {
 
 class AppData;
 
-// Writes the whole list to the path (a stored path, resolved against exeDir),
+// Writes the whole list to the path (a stored path, resolved against the settings folder),
 // replacing the file only once the new one is complete. False when the file
 // could not be written; *reason then holds the system's words when known.
 bool writeProgramFile(const AppData& data, const QString& path, QString* reason = nullptr);

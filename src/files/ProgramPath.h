@@ -1,7 +1,10 @@
 // Paths of program files and of the files they name. A folder may be stored
-// relative to the program's own folder (the empty folder of a file saved
-// beside the executable); such paths are resolved against exeDir, never
-// against the working directory.
+// relative to the settings folder (the empty folder of a file saved beside
+// "app.xml"); such paths are resolved against that folder, never against the
+// working directory.
+//
+// A "\" is an ordinary character of a file name here. Only a stored folder
+// that is plainly a Windows path is read with "\" as its separator.
 #pragma once
 
 #include <QString>
@@ -11,20 +14,26 @@ namespace tessel {
 class AppData;
 
 struct PathParts {
-    QString folder; // up to and including the last separator; empty when there is none
-    QString fileName; // after the last separator
+    QString folder; // up to and including the last "/"; empty when there is none
+    QString fileName; // after the last "/"
 };
 
-// Splits at the last "/" or "\", so that paths written on Windows split the
-// same way.
 PathParts splitAtLastSeparator(const QString& path);
 
-// The path without the exeDir prefix when it begins with it, so that files in
-// the program's folder are stored relative to it.
-QString relativeToExeDir(const AppData& data, const QString& path);
+// A drive letter ("C:" alone or followed by a separator), or backslashes and
+// no "/".
+bool isWindowsFolder(const QString& folder);
+
+// A folder read from the settings file: a Windows one with its "\" turned
+// into "/", any other exactly as stored.
+QString folderFromStore(const QString& folder);
+
+// The path without the settings folder's prefix when it begins with it, so
+// that files beside "app.xml" are stored relative to it.
+QString relativeToSettingsDir(const AppData& data, const QString& path);
 
 // The file system path of a stored path or folder: a relative one (the empty
-// folder included) is taken from exeDir; "\" separators become "/".
+// folder included) is taken from the settings folder. No character changes.
 QString resolveProgramPath(const AppData& data, const QString& path);
 
 } // namespace tessel

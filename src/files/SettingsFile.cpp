@@ -2,6 +2,7 @@
 
 #include "encoding/CodePage.h"
 #include "files/FileError.h"
+#include "files/FileMessages.h"
 #include "files/LenientNumber.h"
 #include "files/ProgramPath.h"
 #include "files/RecentFiles.h"
@@ -61,13 +62,12 @@ QString startupPath(const QString& commandLine)
 
 } // namespace
 
-void initSettings(AppData& data, const QString& exeDir)
+void initSettings(AppData& data, const AppPaths& paths)
 {
-    data.exeDir = exeDir.isEmpty() || exeDir.endsWith(u'/') ? exeDir : exeDir + u'/';
-    data.appXmlPath = data.exeDir + QStringLiteral("app.xml");
+    data.paths = paths;
     data.resetSettings();
-    if (QFileInfo::exists(data.appXmlPath))
-        loadSettings(data, data.appXmlPath);
+    if (QFileInfo::exists(data.paths.appXmlPath))
+        loadSettings(data, data.paths.appXmlPath);
     if (!data.startupFile.trimmed().isEmpty()) {
         const PathParts parts = splitAtLastSeparator(startupPath(data.startupFile));
         data.fileName = parts.fileName;
@@ -77,7 +77,7 @@ void initSettings(AppData& data, const QString& exeDir)
         data.fileName = data.recentFiles.back().fileName;
         data.dirPath = data.recentFiles.back().dirPath;
     } else {
-        data.dirPath = data.exeDir;
+        data.dirPath = data.paths.firstSaveDir;
         data.fileName = QStringLiteral("default.led");
     }
     data.currentPath.clear();
@@ -112,8 +112,8 @@ bool loadSettings(AppData& data, const QString& path)
         data.update = byteAttribute(doc, QStringLiteral("update"));
     }
     while (doc.findElement(QStringLiteral("FileSaveLists")))
-        data.recentFiles.push_back(
-            { doc.attribute(QStringLiteral("fileName")), doc.attribute(QStringLiteral("dirPath")) });
+        data.recentFiles.push_back({ doc.attribute(QStringLiteral("fileName")),
+            folderFromStore(doc.attribute(QStringLiteral("dirPath"))) });
     while (doc.findElement(QStringLiteral("ScreenParaLists")))
         data.screenParas.push_back(readScreenPara(doc));
     if (doc.findElement(QStringLiteral("ScreenPara")))
@@ -150,10 +150,28 @@ bool saveSettings(const AppData& data, QString* reason)
         writeScreenPara(doc, QStringLiteral("ScreenParaLists"), para);
     writeScreenPara(doc, QStringLiteral("ScreenPara"), data.screenPara);
     doc.leaveElement();
-    const bool written = doc.saveFile(data.appXmlPath);
+    // The user's configuration folder may not exist yet on a first run.
+    const QString folder = QFileInfo(data.paths.appXmlPath).path();
+    if (!QDir().mkpath(folder)) {
+        if (reason)
+            *reason = QStringLiteral("The folder %1 could not be created.").arg(folder);
+        return false;
+    }
+    const bool written = doc.saveFile(data.paths.appXmlPath);
     if (!written && reason)
         *reason = fileErrorOf(doc);
     return written;
+}
+
+QString storeSettings(AppData& data, const LanguageTable& texts)
+{
+    QString reason;
+    const bool written = saveSettings(data, &reason);
+    const bool alreadyTold = data.settingsWriteFailing;
+    data.settingsWriteFailing = !written;
+    if (written || alreadyTold)
+        return {};
+    return settingsNotKeptMessage(data, texts, reason);
 }
 
 } // namespace tessel

@@ -1,5 +1,5 @@
-// The settings file "app.xml" beside the executable, and the start-up
-// sequence that fills the settings.
+// The settings file "app.xml" (where it lives is the paths' choice), and the
+// start-up sequence that fills the settings.
 #pragma once
 
 #include <QString>
@@ -7,19 +7,29 @@
 namespace tessel {
 
 class AppData;
+class LanguageTable;
+struct AppPaths;
 
-// The start-up sequence: exeDir (ends in "/"), appXmlPath, start values,
-// "app.xml" when it exists, then the current file name and folder from the
-// command-line file (which becomes the newest recent entry) or the newest
-// recent entry. The program uses QCoreApplication::applicationDirPath() + "/".
-void initSettings(AppData& data, const QString& exeDir);
+// The start-up sequence: the paths, start values, "app.xml" when it exists,
+// then the current file name and folder from the command-line file (which
+// becomes the newest recent entry) or the newest recent entry. The program
+// passes LocateAppPaths(QCoreApplication::applicationDirPath()).
+void initSettings(AppData& data, const AppPaths& paths);
 
 // Reads the file's elements in the writer's order; whatever is missing keeps
 // its value. False when the file could not be loaded.
 bool loadSettings(AppData& data, const QString& path);
 
-// Writes every stored setting to appXmlPath; false when the write failed
-// (*reason then holds the system's words when known).
+// Writes every stored setting to appXmlPath, creating its folder first;
+// false when the write failed (*reason then holds the system's words when
+// known).
 bool saveSettings(const AppData& data, QString* reason = nullptr);
+
+// Writes the settings as saveSettings does and returns what the user should
+// be told: empty when the write succeeded, and also for a failure that
+// follows a failure, so that a settings folder that cannot be written is
+// reported once rather than at every write. The editor keeps working either
+// way; only the settings of this run are not kept.
+QString storeSettings(AppData& data, const LanguageTable& texts);
 
 } // namespace tessel

@@ -65,6 +65,8 @@ constexpr KeyGroup keyGroups[] = {
     { u"msg", 18 }, { u"tip", 38 },
     // small dialogs
     { u"charSpace_", 0 }, { u"yOffset_", 0 },
+    // settings that cannot be kept
+    { u"settingsNotKept", 0 },
 };
 // clang-format on
 
@@ -75,7 +77,7 @@ constexpr int countKeys()
         total += group.count == 0 ? 1 : group.count;
     return total;
 }
-static_assert(countKeys() == LanguageTable::EntryCount, "the table holds 207 texts");
+static_assert(countKeys() == LanguageTable::EntryCount, "the table holds every text");
 
 std::array<QString, LanguageTable::EntryCount> buildKeys()
 {
@@ -138,7 +140,7 @@ const std::array<QString, LanguageTable::EntryCount>& LanguageTable::keys()
     return keys;
 }
 
-void LanguageTable::load(const QString& exeDir, int32_t lanID)
+void LanguageTable::load(const QString& dataDir, int32_t lanID)
 {
     entries_.fill(QString());
     const QString fileName = languageFileName(lanID);
@@ -146,7 +148,7 @@ void LanguageTable::load(const QString& exeDir, int32_t lanID)
         return;
     const QString section = languageSection(lanID);
     const IniFile file
-        = IniFile::read(exeDir + QStringLiteral("language/") + fileName, ansiCodePageForLanguage(lanID));
+        = IniFile::read(dataDir + QStringLiteral("language/") + fileName, ansiCodePageForLanguage(lanID));
     for (size_t i = 0; i < entries_.size(); ++i)
         entries_[i] = file.value(section, keys()[i]);
 }

@@ -14,15 +14,15 @@ namespace tessel {
 
 class LanguageTable {
 public:
-    static constexpr int EntryCount = 207;
+    static constexpr int EntryCount = 208;
 
     // Every key in the table's fixed order: single keys, then the indexed
     // families ("borderAspectMatrix0".., "msg0".., "tip0"..).
     static const std::array<QString, EntryCount>& keys();
 
-    // Fills every entry from the file and section chosen by lanID (exeDir ends
+    // Fills every entry from the file and section chosen by lanID (dataDir ends
     // in "/"); a missing file, section or key gives the empty text.
-    void load(const QString& exeDir, int32_t lanID);
+    void load(const QString& dataDir, int32_t lanID);
 
     // By key name as written in the table; empty for an unknown key.
     QString text(QStringView key) const;

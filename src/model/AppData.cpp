@@ -145,10 +145,9 @@ void AppData::resetSettings()
     paraByte = 64;
     lan = 0;
     lanID = systemLanguageId();
-    appXmlPath = exeDir + QStringLiteral("app.xml");
     currentPath.clear();
     fileName = QStringLiteral("default.led");
-    dirPath = exeDir;
+    dirPath = paths.firstSaveDir;
     screenPara = ScreenPara {};
     hostID = 0;
     commType = 0;

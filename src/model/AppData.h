@@ -3,6 +3,7 @@
 // whole run, handed by reference to whoever needs it.
 #pragma once
 
+#include "model/AppPaths.h"
 #include "model/Program.h"
 #include "model/Settings.h"
 
@@ -33,8 +34,8 @@ public:
     uint8_t paraByte = 64; // a byte of the screen-parameter exchange, never stored
     uint8_t lan = 0; // position in the language menu
     int32_t lanID = 1033; // Windows language identifier
-    QString exeDir; // ends in "/"
-    QString appXmlPath;
+    AppPaths paths; // where the data, the settings and "pre.bmp" are
+    bool settingsWriteFailing = false; // the last write of "app.xml" failed, and the user was told
     QString currentPath;
     QString startupFile;
     QString fileName = QStringLiteral("default.led");

@@ -20,7 +20,7 @@ struct ScreenPara {
 
 struct RecentFile {
     QString fileName;
-    QString dirPath; // ends in a separator, or empty, or relative to exeDir
+    QString dirPath; // ends in a separator, or empty, or relative to the settings folder
 
     bool operator==(const RecentFile&) const = default;
 };

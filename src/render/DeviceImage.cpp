@@ -12,14 +12,14 @@ namespace {
 
 // The picture a ticked program is encoded from: the text's strip or the
 // decoded picture file; null for programs that are not encoded.
-QImage sourceOf(const AppData& data, const Program& program, const ScreenGeometry& g, const QString& exeDir)
+QImage sourceOf(const AppData& data, const Program& program, const ScreenGeometry& g, const QString& dataDir)
 {
     if (program.check == 0)
         return {};
     if (program.type == uint8_t(ItemKind::Text) && program.text()) {
         const TextItem& item = *program.text();
         const RichText text = RichTextFromSave(item.save, ansiCodePageForLanguage(data.lanID));
-        return RasterizeText(g, item, text, exeDir);
+        return RasterizeText(g, item, text, dataDir);
     }
     if (program.type == uint8_t(ItemKind::Image) && program.image())
         return LoadPicture(program.image()->fileName);
@@ -35,7 +35,7 @@ uint8_t actionOf(const Program& program)
 
 } // namespace
 
-DeviceImageBuild BuildDeviceImage(const AppData& data, const ScreenGeometry& geometry, const QString& exeDir)
+DeviceImageBuild BuildDeviceImage(const AppData& data, const ScreenGeometry& geometry, const QString& dataDir)
 {
     DeviceImageBuild build;
     build.bytes = QByteArray("\x01\x01\x00", 3);
@@ -44,7 +44,7 @@ DeviceImageBuild BuildDeviceImage(const AppData& data, const ScreenGeometry& geo
     build.bytes.append(3, '\0');
     QByteArray framePool;
     for (const auto& program : data.programs) {
-        const QImage source = sourceOf(data, *program, geometry, exeDir);
+        const QImage source = sourceOf(data, *program, geometry, dataDir);
         if (source.isNull())
             continue;
         const FramePlan plan = PlanFrames(geometry, actionOf(*program), data.trimSpace, source.width());

@@ -26,10 +26,11 @@ struct DeviceImageBuild {
 
 // Encodes every ticked text and image program of the list for the badge's
 // geometry (ComputeScreenGeometry already applied). Texts are read from
-// `save` with the ANSI code page of data.lanID, icons are looked up beside
-// the executable (exeDir ends in "/"), pictures at their `fileName`.
+// `save` with the ANSI code page of data.lanID, icons are looked up in
+// the data folder (dataDir ends in "/"), pictures at their `fileName`.
 // With tooManyPrograms or tooLarge the build stops there and `bytes` is
 // empty: such a list cannot be sent.
-DeviceImageBuild BuildDeviceImage(const AppData& data, const ScreenGeometry& geometry, const QString& exeDir);
+DeviceImageBuild BuildDeviceImage(
+    const AppData& data, const ScreenGeometry& geometry, const QString& dataDir);
 
 } // namespace tessel

@@ -4,14 +4,14 @@
 
 namespace tessel {
 
-QString IconFilePath(const QString& exeDir, int size, QStringView code)
+QString IconFilePath(const QString& dataDir, int size, QStringView code)
 {
-    return exeDir + QStringLiteral("image/%1/").arg(size) + code.toString() + QStringLiteral(".bmp");
+    return dataDir + QStringLiteral("image/%1/").arg(size) + code.toString() + QStringLiteral(".bmp");
 }
 
-QImage LoadIconBitmap(const QString& exeDir, int size, QStringView code)
+QImage LoadIconBitmap(const QString& dataDir, int size, QStringView code)
 {
-    QImage icon = LoadPicture(IconFilePath(exeDir, size, code));
+    QImage icon = LoadPicture(IconFilePath(dataDir, size, code));
     if (icon.isNull() || icon.size() == QSize(size, size))
         return icon;
     return icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);

@@ -7,6 +7,9 @@
 #include "render/RtfReader.h"
 #include "render/TextRasterizer.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace tessel {
 
 namespace {
@@ -21,12 +24,12 @@ QImage blackScreen(const ScreenGeometry& g)
 } // namespace
 
 QImage PreviewImage(
-    const AppData& data, const Program& program, const ScreenGeometry& geometry, const QString& exeDir)
+    const AppData& data, const Program& program, const ScreenGeometry& geometry, const QString& dataDir)
 {
     if (program.type == uint8_t(ItemKind::Text) && program.text()) {
         const TextItem& item = *program.text();
         const RichText text = RichTextFromSave(item.save, ansiCodePageForLanguage(data.lanID));
-        const QImage strip = RasterizeText(geometry, item, text, exeDir);
+        const QImage strip = RasterizeText(geometry, item, text, dataDir);
         return strip.isNull() ? blackScreen(geometry) : strip;
     }
     if (program.type == uint8_t(ItemKind::Image) && program.image()) {
@@ -36,12 +39,14 @@ QImage PreviewImage(
     return {};
 }
 
-QImage RenderPreview(const AppData& data, const Program& program, const QString& exeDir)
+QImage RenderPreview(const AppData& data, const Program& program, const QString& dataDir)
 {
-    const QImage picture = PreviewImage(data, program, PreviewGeometry(data.screenPara), exeDir);
+    const QImage picture = PreviewImage(data, program, PreviewGeometry(data.screenPara), dataDir);
     if (picture.isNull())
         return picture;
-    const QString target = exeDir + QLatin1String(PreviewFileName);
+    const QString& target = data.paths.previewPath;
+    // The user's cache folder may not exist yet on a first run.
+    QDir().mkpath(QFileInfo(target).path());
     const ImageItem* image = program.type == uint8_t(ItemKind::Image) ? program.image() : nullptr;
     // The window shows the returned picture: a failed write only leaves an
     // older "pre.bmp" behind.

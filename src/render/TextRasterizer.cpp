@@ -234,8 +234,8 @@ private:
 // The icon files named in one text, each read once.
 class IconCache {
 public:
-    explicit IconCache(const QString& exeDir)
-        : exeDir_(exeDir)
+    explicit IconCache(const QString& dataDir)
+        : dataDir_(dataDir)
     {
     }
     const QImage& get(int size, QStringView code)
@@ -243,16 +243,16 @@ public:
         const QString key = code.toString();
         auto found = icons_.constFind(key);
         if (found == icons_.constEnd())
-            found = icons_.insert(key, LoadIconBitmap(exeDir_, size, code));
+            found = icons_.insert(key, LoadIconBitmap(dataDir_, size, code));
         return found.value();
     }
 
 private:
-    QString exeDir_;
+    QString dataDir_;
     QHash<QString, QImage> icons_;
 };
 
-QImage drawCanvas(const Layout& layout, const QString& text, int drawHeight, const QString& exeDir)
+QImage drawCanvas(const Layout& layout, const QString& text, int drawHeight, const QString& dataDir)
 {
     // Only the columns that receive drawing are made: the rest of the
     // 10000-column canvas would stay black.
@@ -262,7 +262,7 @@ QImage drawCanvas(const Layout& layout, const QString& text, int drawHeight, con
     QImage canvas(canvasWidth, drawHeight, QImage::Format_RGB32);
     canvas.fill(Qt::black);
     QPainter painter(&canvas);
-    IconCache icons(exeDir);
+    IconCache icons(dataDir);
     CellCache cells(drawHeight);
     for (const Piece& piece : layout.pieces) {
         if (piece.x >= canvasWidth)
@@ -336,12 +336,12 @@ QImage cutStrip(const QImage& canvas, int rows, int top, int pad, int width)
 } // namespace
 
 QImage RasterizeText(
-    const ScreenGeometry& g, const TextItem& item, const RichText& text, const QString& exeDir)
+    const ScreenGeometry& g, const TextItem& item, const RichText& text, const QString& dataDir)
 {
     FontCache fonts;
     const Layout layout
         = item.arabic != 0 ? layOutWhole(text, fonts) : layOutCharacters(g, item, text, fonts);
-    const QImage canvas = drawCanvas(layout, text.text, g.drawHeight, exeDir);
+    const QImage canvas = drawCanvas(layout, text.text, g.drawHeight, dataDir);
     const InkRows ink = FindInkRows(canvas, layout.width, g.drawHeight);
     const int pad = horizontalPad(g, item, layout.width);
     if (pad + layout.width <= 0 || g.rows == 0)

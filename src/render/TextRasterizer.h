@@ -21,8 +21,8 @@ constexpr int MaxStripColumns = 65535;
 // The strip of the text (Format_RGB32, geometry.rows high, pad + content
 // width wide), or a null image when there is nothing to show: an empty text,
 // a content width of 0, or no rows. Icon codes are drawn from the icon
-// library beside the executable (exeDir ends in "/").
+// library of the data folder (dataDir ends in "/").
 QImage RasterizeText(
-    const ScreenGeometry& geometry, const TextItem& item, const RichText& text, const QString& exeDir);
+    const ScreenGeometry& geometry, const TextItem& item, const RichText& text, const QString& dataDir);
 
 } // namespace tessel

@@ -179,7 +179,7 @@ void CMainFrame::RefreshPreview()
     if (!program)
         return;
     propertyPane_->StoreProgram(*program);
-    previewPane_->previewDialog()->ShowPreviewPicture(RenderPreview(data_, *program, data_.exeDir));
+    previewPane_->previewDialog()->ShowPreviewPicture(RenderPreview(data_, *program, data_.paths.dataDir));
 }
 
 void CMainFrame::OnEditCommand(int command)

@@ -23,8 +23,9 @@ void CMainFrame::SessionDeleter::operator()(SendSession* session) const
 void CMainFrame::createSession()
 {
     // The image of a send: every ticked text and image program of the list.
-    session_.reset(new SendSession(data_, texts_, link_, *this,
-        [this](const ScreenGeometry& geometry) { return BuildDeviceImage(data_, geometry, data_.exeDir); }));
+    session_.reset(new SendSession(data_, texts_, link_, *this, [this](const ScreenGeometry& geometry) {
+        return BuildDeviceImage(data_, geometry, data_.paths.dataDir);
+    }));
 }
 
 void CMainFrame::createTimers()

@@ -266,7 +266,7 @@ void CMainFrame::OnLanguageCommand(int command)
     data_.lan = choice->lan;
     languages[data_.lan]->setChecked(true);
     data_.lanID = choice->lanID;
-    texts_.load(data_.exeDir, data_.lanID);
+    texts_.load(data_.paths.dataDir, data_.lanID);
     ApplyLanguage();
     // The restricted items stay restricted in every language.
     ApplyModelRestrictions();
@@ -318,7 +318,7 @@ void CMainFrame::OnHelpCommand(int command)
     switch (command) {
     case HelpViewCommand: {
         const bool chinese = data_.lanID == 1028 || data_.lanID == 2052 || data_.lanID == 3076;
-        const QString manual = data_.exeDir
+        const QString manual = data_.paths.dataDir
             + (chinese ? QStringLiteral(u"K9057R 说明书.doc")
                        : QStringLiteral("K9057R name badge manual (English).doc"));
         if (QFileInfo(manual).isFile())

@@ -19,7 +19,7 @@ CTesselApp::~CTesselApp() = default;
 bool CTesselApp::InitInstance()
 {
     frame_ = StartEditor(
-        { data_, texts_, *link_, applicationDirPath() + QLatin1Char('/'), CommandLineFile(arguments()) });
+        { data_, texts_, *link_, LocateAppPaths(applicationDirPath()), CommandLineFile(arguments()) });
     return frame_ != nullptr;
 }
 

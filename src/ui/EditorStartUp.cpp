@@ -36,8 +36,8 @@ std::unique_ptr<CMainFrame> StartEditor(StartUpContext context)
     data.startupFile = context.startupFile;
     const FileDialogs dialogs = context.dialogs;
     auto frame = std::make_unique<CMainFrame>(data, context.texts, context.link, std::move(context.dialogs));
-    initSettings(data, context.exeDir);
-    context.texts.load(data.exeDir, data.lanID);
+    initSettings(data, context.paths);
+    context.texts.load(data.paths.dataDir, data.lanID);
     frame->SetCheckMarks();
     if (!commandLineFileOpens(data)) {
         dialogs.showOpenFailed(frame.get(),

@@ -1,6 +1,7 @@
 // The editor's start-up sequence, from the settings to the shown main window.
 #pragma once
 
+#include "model/AppPaths.h"
 #include "ui/FileDialogsHost.h"
 
 #include <QString>
@@ -20,7 +21,7 @@ struct StartUpContext {
     AppData& data;
     LanguageTable& texts;
     DeviceLink& link;
-    QString exeDir; // ends in "/"
+    AppPaths paths; // where the data and the settings are
     QString startupFile; // the program file named on the command line, or empty
     FileDialogs dialogs = FileDialogs::standard();
     ShowWindow show = ShowWindow::Yes;

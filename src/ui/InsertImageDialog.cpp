@@ -18,7 +18,7 @@ const char* const TabTitles[] = { "12*12", "14*14", "16*16" };
 // pixels at the left, right and bottom and 22 pixels at the top. Being
 // children of the window, they move with it. Qt centres a dialog on its
 // owner when it is first shown.
-InsertImageDialog::InsertImageDialog(const QString& exeDir, QWidget* parent)
+InsertImageDialog::InsertImageDialog(const QString& dataDir, QWidget* parent)
     : QDialog(parent)
 {
     setModal(false);
@@ -28,7 +28,7 @@ InsertImageDialog::InsertImageDialog(const QString& exeDir, QWidget* parent)
     const QRect pageArea = tabs_->geometry().adjusted(5, 22, -5, -5);
     for (size_t i = 0; i < pages_.size(); ++i) {
         tabs_->addTab(new QWidget, QString::fromLatin1(TabTitles[i]));
-        auto* page = new InsertImageDialogPage(IconSizes[i], exeDir, this);
+        auto* page = new InsertImageDialogPage(IconSizes[i], dataDir, this);
         page->setGeometry(pageArea);
         connect(page, &InsertImageDialogPage::iconClicked, this, [this](const QString& code) {
             if (insertTarget_)

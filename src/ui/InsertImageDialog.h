@@ -20,7 +20,7 @@ public:
     // Receives the code of a clicked icon.
     using InsertTarget = std::function<void(const QString& code)>;
 
-    InsertImageDialog(const QString& exeDir, QWidget* parent = nullptr);
+    InsertImageDialog(const QString& dataDir, QWidget* parent = nullptr);
 
     void setInsertTarget(InsertTarget target);
     // Shows the window on the tab of the screen height (yIndex 0, 1, 2).

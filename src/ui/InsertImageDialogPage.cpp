@@ -27,12 +27,12 @@ QPixmap iconPicture(const QString& path, int iconSize)
 
 } // namespace
 
-InsertImageDialogPage::InsertImageDialogPage(int iconSize, const QString& exeDir, QWidget* parent)
+InsertImageDialogPage::InsertImageDialogPage(int iconSize, const QString& dataDir, QWidget* parent)
     : QWidget(parent)
     , iconSize_(iconSize)
 {
     setCursor(Qt::ArrowCursor);
-    build(exeDir + QStringLiteral("image/%1/").arg(iconSize));
+    build(dataDir + QStringLiteral("image/%1/").arg(iconSize));
 }
 
 QLabel* InsertImageDialogPage::iconAt(int position) const

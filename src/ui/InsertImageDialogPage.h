@@ -18,8 +18,8 @@ constexpr int IconCellStep = 24;
 class InsertImageDialogPage : public QWidget {
     Q_OBJECT
 public:
-    // iconSize 12, 14 or 16; the library is read from exeDir + "image/<size>/".
-    InsertImageDialogPage(int iconSize, const QString& exeDir, QWidget* parent = nullptr);
+    // iconSize 12, 14 or 16; the library is read from dataDir + "image/<size>/".
+    InsertImageDialogPage(int iconSize, const QString& dataDir, QWidget* parent = nullptr);
 
     int iconSize() const { return iconSize_; }
     // The grid positions laid out: the number of files for 12-pixel icons

@@ -54,7 +54,7 @@ void PropertyForm::FirstSetUp()
     if (setUp_)
         return;
     setUp_ = true;
-    insertIconDialog_ = new InsertImageDialog(data_.exeDir, this);
+    insertIconDialog_ = new InsertImageDialog(data_.paths.dataDir, this);
     insertIconDialog_->setInsertTarget([this](const QString& code) {
         // The window stays open while another kind is shown; only a text
         // program takes codes. The code replaces the selection and the

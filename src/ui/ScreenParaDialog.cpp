@@ -86,6 +86,7 @@ ScreenParaDialog::ScreenParaDialog(
     AppData& data, const LanguageTable& texts, DeviceLink& link, QWidget* parent)
     : QDialog(parent)
     , data_(data)
+    , texts_(texts)
     , link_(link)
     , exchange_(data, texts, link, *this)
 {
@@ -368,9 +369,9 @@ void ScreenParaDialog::done(int result)
 
 void ScreenParaDialog::writeSettings()
 {
-    QString reason;
-    if (!saveSettings(data_, &reason))
-        QMessageBox::warning(this, SaveCaption, writeFailedMessage(data_.lanID, data_.appXmlPath, reason));
+    const QString failure = storeSettings(data_, texts_);
+    if (!failure.isEmpty())
+        QMessageBox::warning(this, SaveCaption, failure);
 }
 
 } // namespace tessel

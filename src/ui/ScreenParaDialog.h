@@ -135,6 +135,7 @@ private:
     void storePresets();
 
     AppData& data_;
+    const LanguageTable& texts_; // for the message about unkept settings
     DeviceLink& link_;
     ScreenParaExchange exchange_;
     std::function<void()> onApplied_;

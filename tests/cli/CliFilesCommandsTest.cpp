@@ -75,6 +75,22 @@ TEST_F(CliFilesTest, ResaveWritesTheEditorsLayout)
             + programTag("0", "9", "odd", "") + "/>\r\n" + Tail);
 }
 
+// A "\" is an ordinary character of a file name: it names no folder.
+TEST_F(CliFilesTest, ABackslashInAFileNameIsKept)
+{
+    write("in.led", WriterFile);
+    ASSERT_TRUE(QDir(folder.path()).mkpath("dir"));
+    CliRun result = run({ "resave", "in.led", "dir/out\\x.led" });
+    EXPECT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(read("dir/out\\x.led"), WriterFile);
+    EXPECT_FALSE(QFile::exists(file("dir/out/x.led")));
+
+    write("a\\b.led", WriterFile);
+    result = run({ "list", "a\\b.led" });
+    EXPECT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(result.out, "1\t1\t0\ttext1\tWelcome\n2\t1\t3\ttime1\t\n");
+}
+
 TEST_F(CliFilesTest, ABadFileFailsWithTheOpenMessage)
 {
     write("notes.led", "<Notes><Program/></Notes>");

@@ -252,3 +252,29 @@ TEST_F(CliRenderTest, BadUsage)
     }
     EXPECT_FALSE(QFile::exists(file(out)));
 }
+
+// Installed in <prefix>/bin: the settings come from the user's configuration
+// folder and the icon library from <prefix>/share/tessel; nothing is written
+// beside the program.
+TEST_F(CliRenderTest, AnInstalledToolFindsItsSettingsAndData)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("prefix/bin")));
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("xdg-config/tessel")));
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("prefix/share/tessel/image/14")));
+    ASSERT_TRUE(
+        QFile::rename(file(QStringLiteral("app.xml")), file(QStringLiteral("xdg-config/tessel/app.xml"))));
+    ASSERT_TRUE(QFile::rename(tool, file(QStringLiteral("prefix/bin/tessel-cli"))));
+    tool = file(QStringLiteral("prefix/bin/tessel-cli"));
+    write(QStringLiteral("prefix/share/tessel/image/14/[B000].bmp"),
+        bmp24(14, 14, std::vector<Bgr>(14 * 14, Bgr { 255, 255, 255 })));
+
+    const QString list = programFile(textProgram(redArialSave(QStringLiteral("[B000]"))));
+    const CliRun result
+        = run({ QStringLiteral("render"), list, QStringLiteral("-o"), QStringLiteral("icon.bmp") });
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    const QByteArray picture = read(QStringLiteral("icon.bmp"));
+    ASSERT_GT(picture.size(), 54);
+    EXPECT_EQ(u32(picture, 22), 14u); // the screen of that "app.xml"
+    EXPECT_TRUE(picture.mid(54).contains(QByteArray("\xFF\xFF\xFF", 3))) << "the icon was not drawn";
+    EXPECT_EQ(QDir(file(QStringLiteral("prefix/bin"))).entryList(QDir::Files), QStringList { "tessel-cli" });
+}

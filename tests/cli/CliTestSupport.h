@@ -23,6 +23,12 @@ protected:
     {
         QProcess process;
         process.setWorkingDirectory(folder.path());
+        // An installed tool looks for its settings in the user's folders:
+        // those of the test, never the real ones.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), file(QStringLiteral("xdg-config")));
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), file(QStringLiteral("xdg-cache")));
+        process.setProcessEnvironment(environment);
         process.start(tool, args);
         process.write(input);
         process.closeWriteChannel();

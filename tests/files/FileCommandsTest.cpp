@@ -85,7 +85,7 @@ protected:
     {
         QDir(exe.path()).mkpath("language");
         writeBytes(exe.file("language/english.ini"), "[English]\r\nclearRecord=Clear the list\r\n");
-        initSettings(data, exe.path());
+        initSettings(data, PortablePaths(exe.path()));
         data.lanID = 1033;
         texts.load(exe.path(), data.lanID);
     }
@@ -134,7 +134,7 @@ TEST_F(FileCommandsTest, OpenReadsTheFileAndRecordsIt)
     EXPECT_EQ(host.menu[1], (RecentMenuItem { "Clear the list", 716 }));
     // The settings were written with the new recent entry.
     AppData restarted;
-    initSettings(restarted, exe.path());
+    initSettings(restarted, PortablePaths(exe.path()));
     EXPECT_EQ(restarted.recentFiles, data.recentFiles);
 }
 
@@ -181,7 +181,7 @@ TEST_F(FileCommandsTest, SaveAsBesideTheExecutableStoresAnEmptyFolder)
     commands.save();
     EXPECT_EQ(data.modified, 0);
     AppData read;
-    read.exeDir = exe.path();
+    read.paths = PortablePaths(exe.path());
     readProgramFile(read, "default.led");
     EXPECT_EQ(read.programs.size(), 2u);
 
@@ -192,6 +192,29 @@ TEST_F(FileCommandsTest, SaveAsBesideTheExecutableStoresAnEmptyFolder)
     EXPECT_EQ(data.dirPath, "sub/");
     EXPECT_EQ(data.currentPath, "sub/b.led");
     EXPECT_EQ(host.saveRequest.initialFolder, exe.path());
+}
+
+// Installed, relative folders belong to the folder of "app.xml", not to the
+// program's, and New proposes the documents folder again.
+TEST_F(FileCommandsTest, InstalledRelativeFoldersBelongToTheSettingsFolder)
+{
+    TempFolder config;
+    AppPaths paths = PortablePaths(exe.path());
+    paths.layout = PathLayout::Installed;
+    paths.settingsDir = config.path();
+    paths.appXmlPath = config.file("app.xml");
+    paths.firstSaveDir = elsewhere.path();
+    initSettings(data, paths);
+
+    addUnsavedProgram();
+    host.savePaths.push_back(config.file("beside.led"));
+    EXPECT_EQ(commands.saveProgramFile(SaveQuestion::Skip, SaveTarget::ChooseFile), SaveResult::Saved);
+    EXPECT_EQ(data.recentFiles.back(), (RecentFile { "beside.led", "" }));
+    EXPECT_TRUE(checkProgramFile(config.file("beside.led")));
+    EXPECT_FALSE(QFile::exists(exe.file("app.xml")));
+
+    commands.runCommand(NewCommand);
+    EXPECT_EQ(data.dirPath, elsewhere.path());
 }
 
 TEST_F(FileCommandsTest, StoredRelativeEntriesOpenFromTheProgramsFolder)

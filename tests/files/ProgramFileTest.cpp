@@ -22,7 +22,7 @@ class ProgramFileTest : public ::testing::Test {
 protected:
     ProgramFileTest()
     {
-        data.exeDir = folder.path();
+        data.paths = PortablePaths(folder.path());
         data.lanID = 1033;
     }
 
@@ -31,7 +31,7 @@ protected:
     {
         EXPECT_TRUE(writeProgramFile(data, folder.file(name)));
         auto read = std::make_unique<AppData>();
-        read->exeDir = folder.path();
+        read->paths = PortablePaths(folder.path());
         readProgramFile(*read, folder.file(name));
         return read;
     }
@@ -226,7 +226,7 @@ TEST_F(ProgramFileTest, RelativePathsAreTakenFromTheProgramsFolder)
     ASSERT_TRUE(writeProgramFile(data, "beside.led"));
     EXPECT_FALSE(readBytes(folder.file("beside.led")).isEmpty());
     AppData read;
-    read.exeDir = folder.path();
+    read.paths = PortablePaths(folder.path());
     readProgramFile(read, "beside.led");
     EXPECT_EQ(read.programs.size(), 1u);
 }

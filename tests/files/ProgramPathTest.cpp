@@ -6,7 +6,9 @@
 
 using namespace tessel;
 
-TEST(ProgramPath, SplitsAtTheLastSlashOrBackslash)
+// A "\" is part of a Linux file name: a name is split at its last "/" only,
+// and resolving a relative one changes no character.
+TEST(ProgramPath, ABackslashIsAnOrdinaryCharacterOfAName)
 {
     const auto check = [](const QString& path, const QString& folder, const QString& name) {
         const PathParts parts = splitAtLastSeparator(path);
@@ -14,23 +16,33 @@ TEST(ProgramPath, SplitsAtTheLastSlashOrBackslash)
         EXPECT_EQ(parts.fileName, name) << path.toStdString();
     };
     check("/home/u/a.led", "/home/u/", "a.led");
-    check("C:\\badge\\files\\a.led", "C:\\badge\\files\\", "a.led");
-    check("sub\\deeper/a.led", "sub\\deeper/", "a.led");
-    check("a.led", "", "a.led");
+    check("/home/u/dir/out\\x.led", "/home/u/dir/", "out\\x.led");
+    check("a\\b.led", "", "a\\b.led");
     check("/home/u/", "/home/u/", "");
+
+    AppData data;
+    data.paths = PortablePaths("/opt/badge/");
+    EXPECT_EQ(resolveProgramPath(data, "default.led"), "/opt/badge/default.led");
+    EXPECT_EQ(resolveProgramPath(data, "a\\b.led"), "/opt/badge/a\\b.led");
+    EXPECT_EQ(resolveProgramPath(data, ""), "/opt/badge/");
+    EXPECT_EQ(resolveProgramPath(data, "/tmp/a\\b.led"), "/tmp/a\\b.led");
+
+    EXPECT_EQ(relativeToSettingsDir(data, "/opt/badge/sub/a.led"), "sub/a.led");
+    EXPECT_EQ(relativeToSettingsDir(data, "/opt/badgers/a.led"), "/opt/badgers/a.led");
 }
 
-TEST(ProgramPath, RelativePathsResolveAgainstTheProgramsFolder)
+// Only a stored folder that is plainly a Windows path is read with "\" as
+// its separator: a drive letter, or backslashes and no "/".
+TEST(ProgramPath, OnlyAPlainlyWindowsFolderIsSplitAtBackslashes)
 {
-    AppData data;
-    data.exeDir = "/opt/badge/";
-    EXPECT_EQ(resolveProgramPath(data, "default.led"), "/opt/badge/default.led");
-    EXPECT_EQ(resolveProgramPath(data, "sub\\a.led"), "/opt/badge/sub/a.led");
-    EXPECT_EQ(resolveProgramPath(data, ""), "/opt/badge/");
-    EXPECT_EQ(resolveProgramPath(data, "/tmp/a.led"), "/tmp/a.led");
-
-    EXPECT_EQ(relativeToExeDir(data, "/opt/badge/sub/a.led"), "sub/a.led");
-    EXPECT_EQ(relativeToExeDir(data, "/opt/badgers/a.led"), "/opt/badgers/a.led");
+    EXPECT_EQ(folderFromStore("C:\\badge\\files\\"), "C:/badge/files/");
+    EXPECT_EQ(folderFromStore("d:\\"), "d:/");
+    EXPECT_EQ(folderFromStore("sub\\deeper\\"), "sub/deeper/");
+    EXPECT_EQ(folderFromStore("/home/u/a\\b/"), "/home/u/a\\b/");
+    EXPECT_EQ(folderFromStore("sub\\deeper/"), "sub\\deeper/");
+    EXPECT_EQ(folderFromStore(""), "");
+    EXPECT_FALSE(isWindowsFolder("a:b/"));
+    EXPECT_TRUE(isWindowsFolder("C:/badge/"));
 }
 
 TEST(LenientNumber, ReadsLikeTheCRuntime)

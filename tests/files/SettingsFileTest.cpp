@@ -1,5 +1,7 @@
 #include "files/SettingsFile.h"
 #include "FilesTestSupport.h"
+#include "files/FileMessages.h"
+#include "i18n/LanguageTable.h"
 #include "model/AppData.h"
 
 #include <QDir>
@@ -29,13 +31,14 @@ protected:
 
     TempFolder folder;
     AppData data;
+    LanguageTable texts;
 };
 
 } // namespace
 
 TEST_F(SettingsFileTest, WritesTheExactLayout)
 {
-    initSettings(data, folder.path());
+    initSettings(data, PortablePaths(folder.path()));
     data.lan = 3;
     data.lanID = 1033;
     data.bat = 0;
@@ -61,7 +64,7 @@ TEST_F(SettingsFileTest, WritesTheExactLayout)
             + DefaultPara + Tail);
 
     AppData read;
-    initSettings(read, folder.path());
+    initSettings(read, PortablePaths(folder.path()));
     EXPECT_EQ(read.lan, 3);
     EXPECT_EQ(read.bright, 2);
     EXPECT_EQ(read.bat, 0);
@@ -79,9 +82,7 @@ TEST_F(SettingsFileTest, WritesTheExactLayout)
 
 TEST_F(SettingsFileTest, WithoutAFileTheStartValuesStay)
 {
-    initSettings(data, folder.path());
-    EXPECT_EQ(data.exeDir, folder.path());
-    EXPECT_EQ(data.appXmlPath, folder.file("app.xml"));
+    initSettings(data, PortablePaths(folder.path()));
     EXPECT_EQ(data.dirPath, folder.path());
     EXPECT_EQ(data.fileName, "default.led");
     EXPECT_TRUE(data.currentPath.isEmpty());
@@ -93,12 +94,12 @@ TEST_F(SettingsFileTest, WithoutAFileTheStartValuesStay)
 TEST_F(SettingsFileTest, HandEditedListsAreKeptLongAndTrimmedOnlyAtTen)
 {
     writeAppXml(recentEntries(12));
-    initSettings(data, folder.path());
+    initSettings(data, PortablePaths(folder.path()));
     EXPECT_EQ(data.recentFiles.size(), 12u);
 
     AppData started;
     started.startupFile = "/new/g.led";
-    initSettings(started, folder.path());
+    initSettings(started, PortablePaths(folder.path()));
     EXPECT_EQ(started.recentFiles.size(), 13u);
     EXPECT_EQ(started.recentFiles.back(), (RecentFile { "g.led", "/new/" }));
 }
@@ -111,7 +112,7 @@ TEST_F(SettingsFileTest, MissingAttributesReadAsZeroAndOrderMatters)
                 "<Comm hostID=\"9\" commType=\"1\"/>\r\n<FileSaveLists fileName=\"x.led\"/>\r\n"
                 "<ScreenParaLists/>\r\n<ScreenPara name=\"S\" yIndex=\"258\" xIndex=\"70000\"/>\r\n");
     data.trimSpace = 1;
-    initSettings(data, folder.path());
+    initSettings(data, PortablePaths(folder.path()));
     EXPECT_EQ(data.lan, 2);
     EXPECT_EQ(data.lanID, 0);
     EXPECT_EQ(data.bright, 0);
@@ -132,7 +133,7 @@ TEST_F(SettingsFileTest, MissingAttributesReadAsZeroAndOrderMatters)
 TEST_F(SettingsFileTest, UnreadableFilesLeaveTheStartValues)
 {
     writeBytes(folder.file("app.xml"), "\xFF\xFEgarbage<<<");
-    initSettings(data, folder.path());
+    initSettings(data, PortablePaths(folder.path()));
     EXPECT_EQ(data.bat, 1);
     EXPECT_EQ(data.screenPara, ScreenPara {});
     EXPECT_TRUE(data.recentFiles.empty());
@@ -144,7 +145,7 @@ TEST_F(SettingsFileTest, CommandLineFileBecomesTheNewestEntry)
                 "<FileSaveLists fileName=\"b.led\" dirPath=\"/d/\"/>\r\n"
                 "<FileSaveLists fileName=\"c.led\" dirPath=\"/d/\"/>\r\n");
     data.startupFile = "\"/d/a.led\"";
-    initSettings(data, folder.path());
+    initSettings(data, PortablePaths(folder.path()));
     EXPECT_EQ(data.recentFiles,
         (std::vector<RecentFile> { { "b.led", "/d/" }, { "c.led", "/d/" }, { "a.led", "/d/" } }));
     EXPECT_EQ(data.fileName, "a.led");
@@ -156,7 +157,7 @@ TEST_F(SettingsFileTest, ANewCommandLineFileDropsTheOldestOfTen)
 {
     writeAppXml(recentEntries(10));
     data.startupFile = "/new/n.led";
-    initSettings(data, folder.path());
+    initSettings(data, PortablePaths(folder.path()));
     ASSERT_EQ(data.recentFiles.size(), 10u);
     EXPECT_EQ(data.recentFiles.front().fileName, "f1.led");
     EXPECT_EQ(data.recentFiles.back(), (RecentFile { "n.led", "/new/" }));
@@ -165,14 +166,58 @@ TEST_F(SettingsFileTest, ANewCommandLineFileDropsTheOldestOfTen)
 TEST_F(SettingsFileTest, ARelativeCommandLineFileIsTakenFromTheWorkingDirectory)
 {
     data.startupFile = "sub/here.led";
-    initSettings(data, folder.path());
+    initSettings(data, PortablePaths(folder.path()));
     EXPECT_EQ(data.fileName, "here.led");
     EXPECT_EQ(data.dirPath, QDir::currentPath() + "/sub/");
 }
 
-TEST_F(SettingsFileTest, AFailedWriteIsReported)
+// Recent folders written on Windows are read with "\" as the separator; a
+// folder written here keeps its backslashes, which belong to its names.
+TEST_F(SettingsFileTest, OnlyWindowsRecentFoldersAreSplitAtBackslashes)
 {
-    initSettings(data, folder.path() + "missing/");
+    writeAppXml("<FileSaveLists fileName=\"a.led\" dirPath=\"C:\\badge\\\"/>\r\n"
+                "<FileSaveLists fileName=\"b\\c.led\" dirPath=\"/home/u/x\\y/\"/>\r\n");
+    initSettings(data, PortablePaths(folder.path()));
+    ASSERT_EQ(data.recentFiles.size(), 2u);
+    EXPECT_EQ(data.recentFiles[0], (RecentFile { "a.led", "C:/badge/" }));
+    EXPECT_EQ(data.recentFiles[1], (RecentFile { "b\\c.led", "/home/u/x\\y/" }));
+}
+
+// A settings folder that cannot be created (its parent is a file, which
+// stops the administrator too) is reported at the first failed write only;
+// after a write that succeeds, a new failure is reported again.
+TEST_F(SettingsFileTest, AnUnwritableSettingsFolderIsReportedOnce)
+{
+    ASSERT_TRUE(writeBytes(folder.file("blocker"), "not a folder"));
+    initSettings(data, PortablePaths(folder.path() + "blocker/tessel/"));
     QString reason;
     EXPECT_FALSE(saveSettings(data, &reason));
+    EXPECT_TRUE(reason.contains(folder.file("blocker/tessel"))) << reason.toStdString();
+
+    const QString first = storeSettings(data, texts);
+    EXPECT_TRUE(first.contains(data.paths.appXmlPath)) << first.toStdString();
+    EXPECT_TRUE(first.contains(reason)) << first.toStdString();
+    EXPECT_TRUE(storeSettings(data, texts).isEmpty());
+    EXPECT_TRUE(storeSettings(data, texts).isEmpty());
+
+    data.paths = PortablePaths(folder.path());
+    EXPECT_TRUE(storeSettings(data, texts).isEmpty());
+    data.paths = PortablePaths(folder.path() + "blocker/tessel/");
+    EXPECT_FALSE(storeSettings(data, texts).isEmpty());
+}
+
+// The message is the language table's, with the file's path in place of %1;
+// without the text it is English.
+TEST_F(SettingsFileTest, TheUnkeptSettingsMessageComesFromTheLanguageFile)
+{
+    data.paths.appXmlPath = "/cfg/app.xml";
+    QDir(folder.path()).mkpath("language");
+    ASSERT_TRUE(writeBytes(folder.file("language/german.ini"),
+        "[German]\r\nsettingsNotKept=Einstellungen nicht in %1 gespeichert.\r\n"));
+    texts.load(folder.path(), 1031);
+    EXPECT_EQ(settingsNotKeptMessage(data, texts, "No space"),
+        "Einstellungen nicht in /cfg/app.xml gespeichert.\nNo space");
+    texts.load(folder.path(), 1033);
+    EXPECT_TRUE(
+        settingsNotKeptMessage(data, texts, "").startsWith("The settings cannot be saved to /cfg/app.xml."));
 }

@@ -62,7 +62,7 @@ TEST(SystemLanguage, ComesFromTheLocale)
 TEST(Settings, ResetRestoresStartValuesButNotTheSoftwareOptions)
 {
     AppData data;
-    data.exeDir = "/opt/badge/";
+    data.paths = PortablePaths("/opt/badge/");
     data.bright = 2;
     data.bat = 0;
     data.lan = 3;
@@ -81,7 +81,6 @@ TEST(Settings, ResetRestoresStartValuesButNotTheSoftwareOptions)
     EXPECT_EQ(data.bright, 0);
     EXPECT_EQ(data.bat, 1);
     EXPECT_EQ(data.lan, 0);
-    EXPECT_EQ(data.appXmlPath, "/opt/badge/app.xml");
     EXPECT_EQ(data.dirPath, "/opt/badge/");
     EXPECT_EQ(data.fileName, "default.led");
     EXPECT_TRUE(data.currentPath.isEmpty());

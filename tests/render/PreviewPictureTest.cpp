@@ -11,7 +11,11 @@ namespace {
 
 class PreviewTest : public ::testing::Test {
 protected:
-    void SetUp() override { folder.writeIcon(12, QStringLiteral("[A000]"), filled(12, 12, White)); }
+    void SetUp() override
+    {
+        folder.writeIcon(12, QStringLiteral("[A000]"), filled(12, 12, White));
+        data.paths = PortablePaths(folder.exeDir());
+    }
 
     Program text(const QString& content, uint8_t horAlign = 0, uint8_t charSpacing = 1)
     {
@@ -35,7 +39,7 @@ protected:
         return program;
     }
 
-    QString preBmp() const { return folder.exeDir() + QLatin1String(PreviewFileName); }
+    QString preBmp() const { return data.paths.previewPath; }
 
     QByteArray preBytes() const
     {

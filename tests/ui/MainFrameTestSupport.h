@@ -96,14 +96,15 @@ protected:
     // Starts the editor in English unless settings were written beforehand.
     void start(const QString& commandLineFile = QString())
     {
-        frame = StartEditor({ data, texts, *link, exeDir, commandLineFile, script.dialogs() });
+        frame
+            = StartEditor({ data, texts, *link, LocateAppPaths(exeDir), commandLineFile, script.dialogs() });
     }
 
     // "app.xml" in English with whatever the edit adds.
     void writeSettings(const std::function<void(AppData&)>& edit = {})
     {
         AppData settings;
-        settings.exeDir = exeDir;
+        settings.paths = PortablePaths(exeDir);
         settings.resetSettings();
         settings.lan = 3;
         settings.lanID = 1033;
@@ -117,7 +118,7 @@ protected:
     QString writeProgramList(const QString& name, int count, const QString& prefix = QStringLiteral("Text"))
     {
         AppData list;
-        list.exeDir = exeDir;
+        list.paths = PortablePaths(exeDir);
         for (int i = 0; i < count; ++i)
             list.addProgram(ItemKind::Text, prefix);
         EXPECT_TRUE(writeProgramFile(list, exeDir + name));

@@ -121,9 +121,9 @@ protected:
     AccessPromptTest()
     {
         initPasswordResources();
-        data.exeDir = QStringLiteral(TESSEL_BIN_DIR "/");
-        data.appXmlPath = folder.filePath(QStringLiteral("app.xml"));
-        texts.load(data.exeDir, data.lanID);
+        data.paths = PortablePaths(folder.path());
+        data.paths.dataDir = QStringLiteral(TESSEL_BIN_DIR "/");
+        texts.load(data.paths.dataDir, data.lanID);
     }
 
     // Runs the command with `entry` typed and the "ok" button pressed; true

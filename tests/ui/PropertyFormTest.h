@@ -29,11 +29,11 @@ protected:
     PaneTest()
     {
         initPropertyPaneResources();
-        data.exeDir = QStringLiteral(TESSEL_BIN_DIR "/");
-        texts.load(data.exeDir, data.lanID);
+        data.paths.dataDir = QStringLiteral(TESSEL_BIN_DIR "/");
+        texts.load(data.paths.dataDir, data.lanID);
     }
 
-    // Builds the window; settings that the first set-up reads (rgb, exeDir)
+    // Builds the window; settings that the first set-up reads (rgb, dataDir)
     // are set before.
     void build()
     {

@@ -96,7 +96,7 @@ TEST_F(PropertyFormTextTest, ANewTextHasTheDefaultFormatOfTheScreenHeight)
 TEST_F(PropertyFormTextTest, AChineseLanguageGreetsInSongTi)
 {
     data.lanID = 3076;
-    texts.load(data.exeDir, data.lanID);
+    texts.load(data.paths.dataDir, data.lanID);
     build();
     Program& program = add(ItemKind::Text);
     const RichText text = RichTextFromSave(program.text()->save, 950);

@@ -60,9 +60,9 @@ protected:
     ScreenParaDialogTest()
     {
         initScreenParaResources();
-        data.exeDir = QStringLiteral(TESSEL_BIN_DIR "/");
-        data.appXmlPath = folder.filePath(QStringLiteral("app.xml"));
-        texts.load(data.exeDir, data.lanID);
+        data.paths = PortablePaths(folder.path());
+        data.paths.dataDir = QStringLiteral(TESSEL_BIN_DIR "/");
+        texts.load(data.paths.dataDir, data.lanID);
         data.screenParas = { preset(u"A"_qs, 0, 1), preset(u"B"_qs, 1, 2, 1), preset(u"C"_qs, 2, 13, 2) };
     }
 
@@ -129,7 +129,7 @@ TEST_F(ScreenParaDialogTest, EveryClosingReversesTheStoredOrderAndWritesTheFile)
     openAndClose();
     EXPECT_EQ(names(data.screenParas), (std::vector<QString> { u"C"_qs, u"B"_qs, u"A"_qs }));
     AppData reread;
-    ASSERT_TRUE(loadSettings(reread, data.appXmlPath));
+    ASSERT_TRUE(loadSettings(reread, data.paths.appXmlPath));
     EXPECT_EQ(reread.screenParas, data.screenParas);
 
     openAndClose();

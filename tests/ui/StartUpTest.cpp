@@ -163,5 +163,98 @@ TEST_F(StartUpTest, ClosingWritesTheSettings)
     EXPECT_EQ(reread.bright, 1);
 }
 
+// Sets HOME and the XDG folders for one test and restores them afterwards.
+class UserFolders {
+public:
+    explicit UserFolders(const QString& root)
+    {
+        for (const char* name : Names)
+            saved_.push_back(qgetenv(name));
+        qputenv("HOME", QFile::encodeName(root + QStringLiteral("/home")));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/xdg-config")));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(root + QStringLiteral("/xdg-cache")));
+    }
+    ~UserFolders()
+    {
+        for (size_t i = 0; i < std::size(Names); ++i)
+            if (saved_[i].isNull())
+                qunsetenv(Names[i]);
+            else
+                qputenv(Names[i], saved_[i]);
+    }
+
+private:
+    static constexpr const char* Names[] = { "HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME" };
+    std::vector<QByteArray> saved_;
+};
+
+// Installed in <prefix>/bin: the first save proposes the documents folder,
+// closing writes the settings into the user's configuration folder without
+// a message, and the next start reopens the file in the chosen language.
+TEST_F(StartUpTest, AnInstalledEditorKeepsItsSettingsInTheUsersFolders)
+{
+    const QString root = folder.path();
+    const UserFolders user(root);
+    const QString bin = root + QStringLiteral("/prefix/bin/");
+    const QString documents = root + QStringLiteral("/home/Documents/");
+    ASSERT_TRUE(QDir().mkpath(bin));
+    ASSERT_TRUE(QDir().mkpath(documents));
+    // The shipped language files move to the shared data folder.
+    ASSERT_TRUE(QDir().mkpath(root + QStringLiteral("/prefix/share/tessel")));
+    ASSERT_TRUE(QDir().rename(
+        exeDir + QStringLiteral("language"), root + QStringLiteral("/prefix/share/tessel/language")));
+
+    frame = StartEditor({ data, texts, *link, LocateAppPaths(bin), QString(), script.dialogs() });
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(data.paths.layout, PathLayout::Installed);
+    EXPECT_EQ(data.dirPath, documents);
+    frame->OnCommand(775); // German
+    EXPECT_FALSE(text(u"file").isEmpty());
+    frame->OnCommand(1101);
+    script.savePath = documents + QStringLiteral("mine.led");
+    frame->OnCommand(702);
+    EXPECT_TRUE(QFile::exists(documents + QStringLiteral("mine.led")));
+    EXPECT_TRUE(frame->close());
+    EXPECT_TRUE(script.failures.empty());
+    EXPECT_TRUE(QFile::exists(root + QStringLiteral("/xdg-config/tessel/app.xml")));
+    EXPECT_TRUE(QFile::exists(root + QStringLiteral("/xdg-cache/tessel/pre.bmp")));
+    EXPECT_TRUE(QDir(bin).isEmpty());
+    frame.reset();
+
+    AppData again;
+    LanguageTable againTexts;
+    frame = StartEditor({ again, againTexts, *link, LocateAppPaths(bin), QString(), script.dialogs() });
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(again.lanID, 1031);
+    EXPECT_EQ(again.currentPath, documents + QStringLiteral("mine.led"));
+    EXPECT_EQ(again.programs.size(), 1u);
+    EXPECT_EQ(againTexts.text(u"file"), texts.text(u"file"));
+}
+
+// A settings folder that cannot be made is told once; the window still
+// closes and the program file is kept.
+TEST_F(StartUpTest, AnUnwritableSettingsFolderIsToldOnce)
+{
+    const QString root = folder.path();
+    const UserFolders user(root);
+    QFile blocker(root + QStringLiteral("/xdg-config"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder belongs
+    blocker.close();
+    const QString bin = root + QStringLiteral("/prefix/bin/");
+    ASSERT_TRUE(QDir().mkpath(bin));
+
+    frame = StartEditor({ data, texts, *link, LocateAppPaths(bin), QString(), script.dialogs() });
+    ASSERT_TRUE(frame);
+    frame->OnCommand(1101);
+    script.savePath = root + QStringLiteral("/kept.led");
+    frame->OnCommand(703);
+    EXPECT_TRUE(QFile::exists(root + QStringLiteral("/kept.led")));
+    ASSERT_EQ(script.failures.size(), 1u);
+    EXPECT_TRUE(script.failures[0].text.contains(data.paths.appXmlPath))
+        << script.failures[0].text.toStdString();
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(script.failures.size(), 1u);
+}
+
 } // namespace
 } // namespace tessel::test
