@@ -1,5 +1,5 @@
-// The texts the file commands show: they are fixed by language identifier,
-// not taken from the language table.
+// The texts the file commands show: from the language file where it holds
+// them, otherwise fixed by language identifier.
 #pragma once
 
 #include <QString>
@@ -8,6 +8,7 @@
 namespace tessel {
 
 class AppData;
+class LanguageTable;
 
 // The caption of the save question and of write failures.
 inline const QString SaveCaption = QStringLiteral("K9057R");
@@ -24,5 +25,13 @@ QString openFailedMessage(const QString& path);
 // That the file at the path could not be written, with the system's reason
 // when one is known.
 QString writeFailedMessage(int32_t lanID, const QString& path, const QString& reason);
+
+// The same texts in the words of the language file; each falls back to the
+// fixed text above when the file does not hold its key.
+QString saveQuestion(const AppData& data, const LanguageTable& texts);
+QString openFailedMessage(const QString& path, const LanguageTable& texts);
+QString openFailedCaption(const LanguageTable& texts);
+QString writeFailedMessage(
+    const LanguageTable& texts, int32_t lanID, const QString& path, const QString& reason);
 
 } // namespace tessel

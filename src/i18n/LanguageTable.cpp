@@ -138,9 +138,39 @@ const std::array<QString, LanguageTable::EntryCount>& LanguageTable::keys()
     return keys;
 }
 
+const QStringList& LanguageTable::furtherKeys()
+{
+    // clang-format off
+    static const QStringList keys = {
+        // file messages and their captions
+        QStringLiteral("saveChanges"), QStringLiteral("openFailed"), QStringLiteral("openFailedTitle"),
+        QStringLiteral("writeFailed"), QStringLiteral("startFileFailed"),
+        // names of the file types in the file dialogs
+        QStringLiteral("programFiles"), QStringLiteral("bitmapFiles"), QStringLiteral("gifFiles"),
+        // the colour lists, in list order
+        QStringLiteral("colourBlack"), QStringLiteral("colourRed"), QStringLiteral("colourGreen"),
+        QStringLiteral("colourYellow"), QStringLiteral("colourBlue"), QStringLiteral("colourMagenta"),
+        QStringLiteral("colourCyan"), QStringLiteral("colourWhite"),
+        // text pane
+        QStringLiteral("arabicMode"),
+        // help and options menus
+        QStringLiteral("aboutTitle"), QStringLiteral("aboutVersion"), QStringLiteral("aboutLicence"),
+        QStringLiteral("noImageEditor"),
+    };
+    // clang-format on
+    return keys;
+}
+
+QString LanguageTable::textOr(QStringView key, const QString& fallback) const
+{
+    const QString value = further_.value(key.toString().toCaseFolded());
+    return value.isEmpty() ? fallback : value;
+}
+
 void LanguageTable::load(const QString& exeDir, int32_t lanID)
 {
     entries_.fill(QString());
+    further_.clear();
     const QString fileName = languageFileName(lanID);
     if (fileName.isEmpty())
         return;
@@ -149,6 +179,11 @@ void LanguageTable::load(const QString& exeDir, int32_t lanID)
         = IniFile::read(exeDir + QStringLiteral("language/") + fileName, ansiCodePageForLanguage(lanID));
     for (size_t i = 0; i < entries_.size(); ++i)
         entries_[i] = file.value(section, keys()[i]);
+    for (const QString& key : file.keys(section)) {
+        const QString folded = key.toCaseFolded();
+        if (!further_.contains(folded))
+            further_.insert(folded, file.value(section, key));
+    }
 }
 
 QString LanguageTable::text(QStringView key) const

@@ -139,6 +139,25 @@ TEST(LanguageTable, MissingTextsAreEmpty)
     EXPECT_EQ(table.text(u"file"), u"");
 }
 
+TEST(LanguageTable, FurtherTextsFallBackWhenMissingOrEmpty)
+{
+    LanguageFolder folder;
+    folder.write(QStringLiteral("german.ini"),
+        "[German]\nSaveChanges=\xC3\x84nderungen an %1 speichern?\nopenFailedTitle=\naboutTitle=\xC3\x9C" "ber\n"
+        "aboutTitle=Second\n");
+    LanguageTable table;
+    table.load(folder.exeDir(), 1031);
+    EXPECT_EQ(table.textOr(u"saveChanges", QStringLiteral("Save %1?")), u"Änderungen an %1 speichern?")
+        << "keys match without case";
+    EXPECT_EQ(table.textOr(u"openFailedTitle", QStringLiteral("Dovrel")), u"Dovrel") << "empty value";
+    EXPECT_EQ(table.textOr(u"colourRed", QStringLiteral("Red")), u"Red") << "absent";
+    EXPECT_EQ(table.textOr(u"aboutTitle", QString()), u"Über") << "the first of repeated keys";
+
+    // A language without its file forgets the further texts too.
+    table.load(folder.exeDir(), 1033);
+    EXPECT_EQ(table.textOr(u"saveChanges", QStringLiteral("Save %1?")), u"Save %1?");
+}
+
 TEST(LanguageMenu, MapsCommandsToLanguages)
 {
     const auto traditional = languageForCommand(772);
