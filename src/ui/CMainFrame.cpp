@@ -143,10 +143,11 @@ void CMainFrame::fitStatusPanes()
     // The panes keep their widths while they fit; a narrower window takes
     // from the message pane first, then from the progress bar, then from
     // the middle pane, so that the progress bar stays inside the bar.
+    // The bar spans the window; its own width is not laid out yet here.
     QStatusBar* bar = statusBar();
     const int grip = bar->isSizeGripEnabled() ? bar->style()->pixelMetric(QStyle::PM_SizeGripSize) : 0;
     constexpr int Spacing = 12; // the bar's margins and the gaps between its panes
-    int excess = StatusPaneWidths[0] + StatusPaneWidths[1] + StatusPaneWidths[2] + grip + 3 * Spacing - bar->width();
+    int excess = StatusPaneWidths[0] + StatusPaneWidths[1] + StatusPaneWidths[2] + grip + 3 * Spacing - width();
     int widths[3] = { StatusPaneWidths[0], StatusPaneWidths[1], StatusPaneWidths[2] };
     for (int pane : { 0, 2, 1 }) {
         const int taken = std::clamp(excess, 0, widths[pane] - StatusPaneMinimumWidths[pane]);

@@ -12,9 +12,6 @@ constexpr int TextMargin = 4;
 ElidedLabel::ElidedLabel(QWidget* parent)
     : QLabel(parent)
 {
-    // The pane's width is set by its owner, never by the text.
-    setMinimumWidth(0);
-    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 }
 
 void ElidedLabel::setFullText(const QString& text)

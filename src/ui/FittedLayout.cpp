@@ -5,10 +5,12 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QTextEdit>
 #include <QToolButton>
 #include <algorithm>
 
@@ -137,14 +139,40 @@ void FittedLayout::fitWindow(QWidget& window)
         child->resize(size.width(), child->height());
 }
 
+namespace {
+
+struct Placed {
+    QWidget* control;
+    QRect minimum;
+    QRect fitted;
+    bool group;
+};
+
+// An edit field gives up some of its width before it moves: it keeps its
+// right edge while it keeps at least this share of its width.
+constexpr double ShrinkableShare = 0.6;
+
+bool shrinks(const QWidget& control)
+{
+    return qobject_cast<const QLineEdit*>(&control) || qobject_cast<const QTextEdit*>(&control);
+}
+
+// Moves the control right by `extra`; an edit field in the row of the grown
+// control narrows from the left instead.
+void makeRoom(Placed& placed, const Placed& grown, int extra)
+{
+    const int narrowed = placed.fitted.width() - extra;
+    const bool sameRow = placed.minimum.top() <= grown.minimum.bottom() && grown.minimum.top() <= placed.minimum.bottom();
+    if (sameRow && shrinks(*placed.control) && narrowed >= placed.minimum.width() * ShrinkableShare)
+        placed.fitted.setLeft(placed.fitted.left() + extra);
+    else
+        placed.fitted.translate(extra, 0);
+}
+
+} // namespace
+
 QRect FittedLayout::fit(const std::vector<QWidget*>& controls) const
 {
-    struct Placed {
-        QWidget* control;
-        QRect minimum;
-        QRect fitted;
-        bool group;
-    };
     std::vector<Placed> placed;
     for (QWidget* control : controls) {
         const auto found = minimum_.constFind(control);
@@ -163,7 +191,7 @@ QRect FittedLayout::fit(const std::vector<QWidget*>& controls) const
         const int edge = grown.minimum.left() + grown.minimum.width();
         for (Placed& other : placed)
             if (&other != &grown && other.minimum.left() >= edge)
-                other.fitted.translate(extra, 0);
+                makeRoom(other, grown, extra);
     }
     // A group box keeps its margin right of the controls it encloses.
     for (Placed& group : placed) {

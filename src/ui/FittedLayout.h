@@ -1,9 +1,10 @@
 // Controls placed at fixed rectangles, widened where their texts need more
 // room in the language in force. The recorded rectangles are the minimum: a
 // control that needs more grows to the right, and every control that starts
-// at or beyond its recorded right edge moves right by as much, so the columns
-// keep their order and nothing overlaps. A group box grows with the controls
-// it encloses and keeps its title whole.
+// at or beyond its recorded right edge moves right by as much (an edit field
+// first gives up some of its width instead), so the columns keep their order
+// and nothing overlaps. A group box grows with the controls it encloses and
+// keeps its title whole.
 #pragma once
 
 #include <QHash>
