@@ -48,8 +48,7 @@ AboutDialog::AboutDialog(const LanguageTable& texts, QWidget* parent)
     addLine(*column,
         texts.textOr(u"aboutLicence",
             QStringLiteral("Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later)")),
-        this)
-        ->setWordWrap(true);
+        this);
     column->addStretch();
 
     auto* row = new QHBoxLayout;
