@@ -268,7 +268,10 @@ void PropertyForm::loadText(const TextItem& item)
                                          : Qt::AlignLeft | Qt::AlignAbsolute);
     setVerAlign(item.verAlign <= 2 ? item.verAlign : 0);
     arabicBox_->setChecked(item.arabic != 0);
-    editor_->setFocus();
+    // The editor takes the keyboard focus, except from a user working in the
+    // tree: there the keys (arrows, Delete) keep acting on the programs.
+    if (!tree_ || !tree_->hasFocus())
+        editor_->setFocus();
     editor_->ensureCursorVisible();
     updateTextTools();
 }
