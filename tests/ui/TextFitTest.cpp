@@ -188,12 +188,18 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    // Opens the window as the user sees it and answers what is cut in it.
+    // Opens the window as the user sees it and answers what is cut in it,
+    // its caption included (beside the caption the title bar keeps its icon
+    // and three buttons).
     QStringList cutIn(QWidget& window)
     {
         window.show();
         QCoreApplication::processEvents();
         QStringList cut = cutTexts(window);
+        constexpr int TitleBarRoom = 4 * 24;
+        const int caption = window.fontMetrics().horizontalAdvance(window.windowTitle()) + TitleBarRoom;
+        if (!window.windowTitle().isEmpty() && caption > window.width())
+            cut << describe(window, window.windowTitle(), caption, window.width());
         window.hide();
         return cut;
     }
