@@ -43,7 +43,7 @@ OpenResult FileCommands::openPath(const QString& path)
         addRecentFile(data_, entry);
         return OpenResult::Opened;
     }
-    host_.showOpenFailed(openFailedMessage(path), OpenFailedCaption);
+    host_.showOpenFailed(openFailedMessage(path, texts_), openFailedCaption(texts_));
     return OpenResult::Failed;
 }
 
@@ -52,7 +52,7 @@ SaveResult FileCommands::saveProgramFile(SaveQuestion question, SaveTarget targe
     host_.storePendingEdits();
     if (target == SaveTarget::CurrentFile) {
         if (question == SaveQuestion::Ask) {
-            switch (host_.askSaveChanges(saveQuestion(data_), SaveCaption)) {
+            switch (host_.askSaveChanges(saveQuestion(data_, texts_), SaveCaption)) {
             case SaveAnswer::No:
                 data_.modified = 0;
                 return SaveResult::NotSaved;
@@ -94,7 +94,7 @@ SaveResult FileCommands::writeTo(const QString& path)
     }
     data_.modified = 1;
     host_.showWriteFailed(
-        writeFailedMessage(data_.lanID, resolveProgramPath(data_, path), reason), SaveCaption);
+        writeFailedMessage(texts_, data_.lanID, resolveProgramPath(data_, path), reason), SaveCaption);
     return SaveResult::WriteFailed;
 }
 

@@ -28,10 +28,8 @@ QString openFailedMessage(const QString& path)
     return QStringLiteral(u"%1 文件不存在或者内容出错！").arg(path);
 }
 
-QString writeFailedMessage(int32_t lanID, const QString& path, const QString& reason)
+static QString withReason(QString message, const QString& reason)
 {
-    QString message = isChinese(lanID) ? QStringLiteral(u"无法写入文件 %1！").arg(path)
-                                       : QStringLiteral("The file %1 could not be written.").arg(path);
     if (!reason.isEmpty())
         message += u'\n' + reason;
     return message;
@@ -39,16 +37,48 @@ QString writeFailedMessage(int32_t lanID, const QString& path, const QString& re
 
 QString settingsNotKeptMessage(const AppData& data, const LanguageTable& texts, const QString& reason)
 {
-    QString format = texts.text(u"settingsNotKept");
-    if (format.isEmpty())
-        format
-            = QStringLiteral("The settings cannot be saved to %1. The editor keeps working and programs are "
-                             "saved as usual, but the settings of this session will not be kept.");
+    const QString format = texts.textOr(u"settingsNotKept",
+        QStringLiteral("The settings cannot be saved to %1. The editor keeps working and programs are "
+                       "saved as usual, but the settings of this session will not be kept."));
     QString message = format.contains(QLatin1String("%1")) ? format.arg(data.paths.appXmlPath)
                                                            : format + u' ' + data.paths.appXmlPath;
     if (!reason.isEmpty())
         message += u'\n' + reason;
     return message;
+}
+
+QString writeFailedMessage(int32_t lanID, const QString& path, const QString& reason)
+{
+    return withReason(isChinese(lanID) ? QStringLiteral(u"无法写入文件 %1！").arg(path)
+                                       : QStringLiteral("The file %1 could not be written.").arg(path),
+        reason);
+}
+
+QString saveQuestion(const AppData& data, const LanguageTable& texts)
+{
+    const QString format = texts.textOr(u"saveChanges", QString());
+    if (format.isEmpty())
+        return saveQuestion(data);
+    // A saved list names its whole path on a line of its own.
+    return format.arg(data.currentPath.isEmpty() ? data.fileName : u'\n' + data.currentPath + u'\n');
+}
+
+QString openFailedMessage(const QString& path, const LanguageTable& texts)
+{
+    const QString format = texts.textOr(u"openFailed", QString());
+    return format.isEmpty() ? openFailedMessage(path) : format.arg(path);
+}
+
+QString openFailedCaption(const LanguageTable& texts)
+{
+    return texts.textOr(u"openFailedTitle", OpenFailedCaption);
+}
+
+QString writeFailedMessage(
+    const LanguageTable& texts, int32_t lanID, const QString& path, const QString& reason)
+{
+    const QString format = texts.textOr(u"writeFailed", QString());
+    return format.isEmpty() ? writeFailedMessage(lanID, path, reason) : withReason(format.arg(path), reason);
 }
 
 } // namespace tessel

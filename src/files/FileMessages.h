@@ -1,5 +1,5 @@
-// The texts the file commands show: they are fixed by language identifier,
-// not taken from the language table, except the one about the settings.
+// The texts the file commands show: from the language file where it holds
+// them, otherwise fixed by language identifier.
 #pragma once
 
 #include <QString>
@@ -30,5 +30,13 @@ QString writeFailedMessage(int32_t lanID, const QString& path, const QString& re
 // table's "settingsNotKept" (English when the language file lacks it), with
 // the reason on a line of its own.
 QString settingsNotKeptMessage(const AppData& data, const LanguageTable& texts, const QString& reason);
+
+// The same texts in the words of the language file; each falls back to the
+// fixed text above when the file does not hold its key.
+QString saveQuestion(const AppData& data, const LanguageTable& texts);
+QString openFailedMessage(const QString& path, const LanguageTable& texts);
+QString openFailedCaption(const LanguageTable& texts);
+QString writeFailedMessage(
+    const LanguageTable& texts, int32_t lanID, const QString& path, const QString& reason);
 
 } // namespace tessel

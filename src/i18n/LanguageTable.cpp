@@ -65,8 +65,6 @@ constexpr KeyGroup keyGroups[] = {
     { u"msg", 18 }, { u"tip", 38 },
     // small dialogs
     { u"charSpace_", 0 }, { u"yOffset_", 0 },
-    // settings that cannot be kept
-    { u"settingsNotKept", 0 },
 };
 // clang-format on
 
@@ -77,7 +75,7 @@ constexpr int countKeys()
         total += group.count == 0 ? 1 : group.count;
     return total;
 }
-static_assert(countKeys() == LanguageTable::EntryCount, "the table holds every text");
+static_assert(countKeys() == LanguageTable::EntryCount, "the table holds 207 texts");
 
 std::array<QString, LanguageTable::EntryCount> buildKeys()
 {
@@ -140,9 +138,41 @@ const std::array<QString, LanguageTable::EntryCount>& LanguageTable::keys()
     return keys;
 }
 
+const QStringList& LanguageTable::furtherKeys()
+{
+    // clang-format off
+    static const QStringList keys = {
+        // file messages and their captions
+        QStringLiteral("saveChanges"), QStringLiteral("openFailed"), QStringLiteral("openFailedTitle"),
+        QStringLiteral("writeFailed"), QStringLiteral("startFileFailed"),
+        // names of the file types in the file dialogs
+        QStringLiteral("programFiles"), QStringLiteral("bitmapFiles"), QStringLiteral("gifFiles"),
+        // the colour lists, in list order
+        QStringLiteral("colourBlack"), QStringLiteral("colourRed"), QStringLiteral("colourGreen"),
+        QStringLiteral("colourYellow"), QStringLiteral("colourBlue"), QStringLiteral("colourMagenta"),
+        QStringLiteral("colourCyan"), QStringLiteral("colourWhite"),
+        // text pane
+        QStringLiteral("arabicMode"),
+        // help and options menus
+        QStringLiteral("aboutTitle"), QStringLiteral("aboutVersion"), QStringLiteral("aboutLicence"),
+        QStringLiteral("noImageEditor"),
+        // a settings folder that cannot be written
+        QStringLiteral("settingsNotKept"),
+    };
+    // clang-format on
+    return keys;
+}
+
+QString LanguageTable::textOr(QStringView key, const QString& fallback) const
+{
+    const QString value = further_.value(key.toString().toCaseFolded());
+    return value.isEmpty() ? fallback : value;
+}
+
 void LanguageTable::load(const QString& dataDir, int32_t lanID)
 {
     entries_.fill(QString());
+    further_.clear();
     const QString fileName = languageFileName(lanID);
     if (fileName.isEmpty())
         return;
@@ -151,6 +181,11 @@ void LanguageTable::load(const QString& dataDir, int32_t lanID)
         = IniFile::read(dataDir + QStringLiteral("language/") + fileName, ansiCodePageForLanguage(lanID));
     for (size_t i = 0; i < entries_.size(); ++i)
         entries_[i] = file.value(section, keys()[i]);
+    for (const QString& key : file.keys(section)) {
+        const QString folded = key.toCaseFolded();
+        if (!further_.contains(folded))
+            further_.insert(folded, file.value(section, key));
+    }
 }
 
 QString LanguageTable::text(QStringView key) const

@@ -1,10 +1,13 @@
 // The application-wide table of user-visible texts, filled from the language
 // file that the language identifier chooses, and the language menu that sets
-// that identifier. A text the file does not hold is empty: there are no
-// built-in defaults.
+// that identifier. A text of the fixed table that the file does not hold is
+// empty: there are no built-in defaults. The further texts (messages, captions
+// and names outside the fixed table) fall back to the caller's wording.
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <array>
 #include <cstdint>
@@ -14,7 +17,7 @@ namespace tessel {
 
 class LanguageTable {
 public:
-    static constexpr int EntryCount = 208;
+    static constexpr int EntryCount = 207;
 
     // Every key in the table's fixed order: single keys, then the indexed
     // families ("borderAspectMatrix0".., "msg0".., "tip0"..).
@@ -30,8 +33,16 @@ public:
     QString tip(int index) const; // "tip%d"
     QString matrix(QStringView family, int index) const; // e.g. matrix(u"effectActionMatrix", 3)
 
+    // The further keys every shipped language file holds beside the fixed table.
+    static const QStringList& furtherKeys();
+    // A further text by key (matched without case): the file's value, or the
+    // fallback when the file holds no such key or leaves it empty.
+    QString textOr(QStringView key, const QString& fallback) const;
+
 private:
     std::array<QString, EntryCount> entries_ {};
+    QHash<QString, QString> further_; // case-folded key -> value, every key of the section
+
 };
 
 struct LanguageChoice {

@@ -73,27 +73,38 @@ CharFormat fromCharFormat(const QTextCharFormat& format, const QFont& defaultFon
     return result;
 }
 
+// The model's left and right are the sides of the page, whatever the
+// paragraph's direction: the document's own left and right would swap in a
+// right-to-left paragraph unless they are absolute.
 Qt::Alignment toQtAlignment(Alignment alignment)
 {
     switch (alignment) {
     case Alignment::Center:
         return Qt::AlignHCenter;
     case Alignment::Right:
-        return Qt::AlignRight;
+        return Qt::AlignRight | Qt::AlignAbsolute;
     default:
-        return Qt::AlignLeft;
+        return Qt::AlignLeft | Qt::AlignAbsolute;
     }
 }
 
-Paragraph fromBlockFormat(const QTextBlockFormat& format)
+// A block whose direction follows its text (typed without a direction of
+// its own) is right-to-left when its text starts so, as the document shows it.
+Paragraph fromBlock(const QTextBlock& block)
 {
     Paragraph result;
-    const Qt::Alignment horizontal = format.alignment() & Qt::AlignHorizontal_Mask;
+    result.rightToLeft = block.textDirection() == Qt::RightToLeft;
+    const Qt::Alignment alignment = block.blockFormat().alignment();
+    const Qt::Alignment horizontal = alignment & Qt::AlignHorizontal_Mask;
+    const bool mirrored = result.rightToLeft && !(alignment & Qt::AlignAbsolute);
     if (horizontal & Qt::AlignHCenter)
         result.alignment = Alignment::Center;
     else if (horizontal & Qt::AlignRight)
-        result.alignment = Alignment::Right;
-    result.rightToLeft = format.layoutDirection() == Qt::RightToLeft;
+        result.alignment = mirrored ? Alignment::Left : Alignment::Right;
+    else if (horizontal & Qt::AlignLeft)
+        result.alignment = mirrored ? Alignment::Right : Alignment::Left;
+    else if (result.rightToLeft)
+        result.alignment = Alignment::Right; // a right-to-left paragraph starts at the right
     return result;
 }
 
@@ -189,7 +200,7 @@ RichText RichTextFromDocument(const QTextDocument& document)
             text.text += QChar(ParagraphBreak);
             text.formats.push_back(fromCharFormat(block.charFormat(), defaultFont));
         }
-        text.paragraphs.push_back(fromBlockFormat(block.blockFormat()));
+        text.paragraphs.push_back(fromBlock(block));
         appendBlockText(block, defaultFont, text);
     }
     if (text.paragraphs.empty())

@@ -3,6 +3,7 @@
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
 #include "render/PreviewPicture.h"
+#include "ui/ElidedLabel.h"
 #include "ui/MenuIds.h"
 #include "ui/PreviewDialog.h"
 #include "ui/PreviewForm.h"
@@ -12,9 +13,11 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
+#include <QScrollArea>
 #include <QProgressBar>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 
 namespace tessel {
@@ -28,6 +31,10 @@ constexpr int TreeWidth = 250;
 constexpr int PropertyPaneHeight = 240;
 constexpr int MinimumPaneSize = 100;
 constexpr int StatusPaneWidths[3] = { 400, 120, 600 };
+// What the status panes keep when the window is too narrow for all three.
+constexpr int StatusPaneMinimumWidths[3] = { 150, 60, 80 };
+// Below this the panes and the tool bar would overlap.
+constexpr QSize MinimumFrameSize(640, 480);
 
 int timerIndex(ExchangeTimer timer)
 {
@@ -42,11 +49,12 @@ CMainFrame::CMainFrame(
     , data_(data)
     , texts_(texts)
     , link_(link)
-    , fileHost_(*this, std::move(dialogs))
+    , fileHost_(*this, texts, std::move(dialogs))
 {
     createFileCommands();
     createSession();
     resize(FrameWidth, FrameHeight);
+    setMinimumSize(MinimumFrameSize);
     createPanes();
     setWindowIcon(QIcon(QStringLiteral(":/app/tessel.svg")));
     setWindowTitle(FrameTitle);
@@ -75,7 +83,12 @@ void CMainFrame::createPanes()
     treePane_ = new ProgramView(data_, texts_, innerSplitter_);
     treePane_->setMinimumWidth(MinimumPaneSize);
     previewPane_ = new PreviewForm(innerSplitter_);
-    propertyPane_ = new PropertyForm(data_, texts_, outerSplitter_);
+    // The property pane scrolls when the window is too small for its controls.
+    propertyScroller_ = new QScrollArea(outerSplitter_);
+    propertyScroller_->setWidgetResizable(true);
+    propertyScroller_->setFrameShape(QFrame::NoFrame);
+    propertyPane_ = new PropertyForm(data_, texts_, propertyScroller_);
+    propertyScroller_->setWidget(propertyPane_);
 
     // Resizing keeps the upper row and the tree; the others take the difference.
     innerSplitter_->setStretchFactor(0, 0);
@@ -111,7 +124,7 @@ void CMainFrame::createStatusBar()
     QStatusBar* bar = statusBar();
     bar->setSizeGripEnabled(true);
     for (int i = 0; i < 2; ++i) {
-        statusPanes_[i] = new QLabel(bar);
+        statusPanes_[i] = new ElidedLabel(bar);
         statusPanes_[i]->setFixedWidth(StatusPaneWidths[i]);
         statusPanes_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         bar->addWidget(statusPanes_[i]);
@@ -123,6 +136,33 @@ void CMainFrame::createStatusBar()
     progressBar_->setValue(0);
     progressBar_->setTextVisible(false);
     bar->addWidget(progressBar_);
+}
+
+void CMainFrame::fitStatusPanes()
+{
+    // The panes keep their widths while they fit; a narrower window takes
+    // from the message pane first, then from the progress bar, then from
+    // the middle pane, so that the progress bar stays inside the bar.
+    // The bar spans the window; its own width is not laid out yet here.
+    QStatusBar* bar = statusBar();
+    const int grip = bar->isSizeGripEnabled() ? bar->style()->pixelMetric(QStyle::PM_SizeGripSize) : 0;
+    constexpr int Spacing = 12; // the bar's margins and the gaps between its panes
+    int excess = StatusPaneWidths[0] + StatusPaneWidths[1] + StatusPaneWidths[2] + grip + 3 * Spacing - width();
+    int widths[3] = { StatusPaneWidths[0], StatusPaneWidths[1], StatusPaneWidths[2] };
+    for (int pane : { 0, 2, 1 }) {
+        const int taken = std::clamp(excess, 0, widths[pane] - StatusPaneMinimumWidths[pane]);
+        widths[pane] -= taken;
+        excess -= taken;
+    }
+    statusPanes_[0]->setFixedWidth(widths[0]);
+    statusPanes_[1]->setFixedWidth(widths[1]);
+    progressBar_->setFixedWidth(widths[2]);
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    fitStatusPanes();
 }
 
 void CMainFrame::FirstSetUpPanes()
@@ -138,7 +178,7 @@ void CMainFrame::FirstSetUpPanes()
 
 QString CMainFrame::statusText() const
 {
-    return statusPanes_[0]->text();
+    return statusPanes_[0]->fullText();
 }
 
 void CMainFrame::setStatusText(const QString& text)
@@ -146,10 +186,10 @@ void CMainFrame::setStatusText(const QString& text)
     // A leading tab centres the text in the pane.
     if (text.startsWith(QLatin1Char('\t'))) {
         statusPanes_[0]->setAlignment(Qt::AlignCenter);
-        statusPanes_[0]->setText(text.mid(1));
+        statusPanes_[0]->setFullText(text.mid(1));
     } else {
         statusPanes_[0]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        statusPanes_[0]->setText(text);
+        statusPanes_[0]->setFullText(text);
     }
 }
 

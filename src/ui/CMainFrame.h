@@ -6,6 +6,7 @@
 
 #include "device/SendSessionHost.h"
 #include "ui/FileDialogsHost.h"
+#include "ui/QtTranslations.h"
 
 #include <QMainWindow>
 #include <array>
@@ -17,6 +18,7 @@ class QActionGroup;
 class QLabel;
 class QMenu;
 class QProgressBar;
+class QScrollArea;
 class QSplitter;
 class QTimer;
 class QToolBar;
@@ -26,6 +28,7 @@ namespace tessel {
 
 class AppData;
 class DeviceLink;
+class ElidedLabel;
 class FileCommands;
 class LanguageTable;
 class PreviewForm;
@@ -61,6 +64,9 @@ public:
     void OnCommand(int command);
 
     void RefreshPreview();
+    // Fills the language table for lanID and puts Qt's own texts (standard
+    // buttons, file and colour dialogs) into the same language.
+    void LoadLanguage();
     void ApplyLanguage();
     void OnLanguageCommand(int command);
     // Hides the tool bar buttons and disables the menu items of the program
@@ -79,10 +85,12 @@ public:
     PreviewForm* previewPane() const { return previewPane_; }
     PropertyForm* propertyPane() const { return propertyPane_; }
     QProgressBar* progressBar() const { return progressBar_; }
+    QScrollArea* propertyScroller() const { return propertyScroller_; }
     QToolBar* mainToolBar() const { return mainToolBar_; }
     QSplitter* outerSplitter() const { return outerSplitter_; }
     QSplitter* innerSplitter() const { return innerSplitter_; }
-    // The text of status pane 0 as shown (without its leading tab).
+    // The text of status pane 0 as given (without its leading tab), also
+    // when the pane shows it shortened.
     QString statusText() const;
     // A menu item or tool bar button by its command identifier.
     QAction* action(int command) const;
@@ -107,6 +115,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Replaces the transport the screen-parameter dialog opens (hidapi).
@@ -125,6 +134,7 @@ private:
     // CMainFrame.cpp
     void createPanes();
     void createStatusBar();
+    void fitStatusPanes();
     void sizePanes();
     void OnEditCommand(int command);
     // CMainFrameFiles.cpp
@@ -140,6 +150,8 @@ private:
     void OnOptionsCommand(int command);
     void OnHelpCommand(int command);
     void startImageEditor();
+    // The HTML manual in the data folder's "manual/"; empty when none is there.
+    QString htmlManualPath() const;
     void setDeviceCheckMarks(bool shown);
     // CMainFrameToolBar.cpp
     void createToolBar();
@@ -168,7 +180,8 @@ private:
     PropertyForm* propertyPane_ = nullptr;
     ProgramView* treePane_ = nullptr;
     PreviewForm* previewPane_ = nullptr;
-    QLabel* statusPanes_[3] = {};
+    QScrollArea* propertyScroller_ = nullptr;
+    ElidedLabel* statusPanes_[2] = {};
     QToolBar* mainToolBar_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
     QMenu* brightnessPopup_ = nullptr;
@@ -180,6 +193,7 @@ private:
     std::array<QTimer*, 3> timers_ {}; // 1624, 1625, 1626
 
     FileDialogsHost fileHost_;
+    QtTranslations qtTexts_;
     std::unique_ptr<FileCommands, FileCommandsDeleter> fileCommands_;
     std::unique_ptr<SendSession, SessionDeleter> session_;
     bool panesSized_ = false;

@@ -4,6 +4,7 @@
 
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
+#include "ui/AboutDialog.h"
 #include "ui/MenuIds.h"
 #include "ui/PreviewDialog.h"
 #include "ui/PreviewForm.h"
@@ -14,7 +15,9 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProcess>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QToolBar>
 #include <QUrl>
@@ -105,6 +108,14 @@ constexpr int LanguageMenuPosition = 0;
 constexpr int HiddenButtons[] = { 1103, 1104, 1105, 1107, 1109 };
 constexpr int DisabledItems[] = { 723, 724, 725, 741, 743, 747, 748 };
 
+// The desktop's usual keys for the file commands.
+struct CommandKey {
+    int command;
+    const char* key;
+};
+constexpr CommandKey FileCommandKeys[] = { { 700, "Ctrl+N" }, { 701, "Ctrl+O" }, { 702, "Ctrl+S" },
+    { 703, "Ctrl+Shift+S" }, { 704, "Ctrl+W" }, { 705, "Ctrl+Q" } };
+
 // Tried when "imagedit.exe" cannot be started: common bitmap editors.
 const char* const ImageEditors[] = { "pinta", "kolourpaint", "mtpaint", "gimp" };
 
@@ -139,6 +150,16 @@ void CMainFrame::createMainMenu()
             }
         }
     }
+    for (const CommandKey& entry : FileCommandKeys)
+        action(entry.command)->setShortcut(QKeySequence(QString::fromLatin1(entry.key)));
+    // Delete removes the selected program only while the tree has the focus
+    // (the tree's own shortcut); the menu shows the key.
+    QAction* remove = action(EditDeleteCommand);
+    remove->setShortcut(QKeySequence::Delete);
+    remove->setShortcutContext(Qt::WidgetShortcut);
+    auto* treeDelete = new QShortcut(QKeySequence::Delete, treePane_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(treeDelete, &QShortcut::activated, this, [this] { OnCommand(EditDeleteCommand); });
+
     auto* languages = new QActionGroup(this);
     for (int command = FirstLanguageCommand; command <= LastLanguageCommand; ++command) {
         QAction* action = addCommand(languageMenu_, command, languageMenuLabel(command));
@@ -231,6 +252,12 @@ void CMainFrame::setRecentMenu(const std::vector<RecentMenuItem>& items)
         addCommand(recentMenu_, item.command, item.label);
 }
 
+void CMainFrame::LoadLanguage()
+{
+    texts_.load(data_.paths.dataDir, data_.lanID);
+    qtTexts_.use(data_.lanID);
+}
+
 void CMainFrame::ApplyLanguage()
 {
     const QList<QAction*> menus = menuBar()->actions();
@@ -266,7 +293,7 @@ void CMainFrame::OnLanguageCommand(int command)
     data_.lan = choice->lan;
     languages[data_.lan]->setChecked(true);
     data_.lanID = choice->lanID;
-    texts_.load(data_.paths.dataDir, data_.lanID);
+    LoadLanguage();
     ApplyLanguage();
     // The restricted items stay restricted in every language.
     ApplyModelRestrictions();
@@ -299,17 +326,37 @@ void CMainFrame::OnOptionsCommand(int command)
 
 void CMainFrame::startImageEditor()
 {
-    // The editor's own name first, then a bitmap editor of this system; a
-    // failure to start is ignored.
+    // The editor's own name first, then a bitmap editor of this system.
     if (QProcess::startDetached(QStringLiteral("imagedit.exe"), {}))
         return;
+    QStringList lookedFor;
     for (const char* name : ImageEditors) {
-        const QString program = QStandardPaths::findExecutable(QString::fromLatin1(name));
-        if (!program.isEmpty()) {
-            QProcess::startDetached(program, {});
+        lookedFor.append(QString::fromLatin1(name));
+        const QString program = QStandardPaths::findExecutable(lookedFor.constLast());
+        if (!program.isEmpty() && QProcess::startDetached(program, {}))
             return;
-        }
     }
+    // None could be started: say which were looked for, without blocking the window.
+    auto* box = new QMessageBox(QMessageBox::Information, texts_.text(u"imageEditor").remove(u'&'),
+        texts_.textOr(u"noImageEditor", QStringLiteral("No image editor was found. Install one of these: %1"))
+            .arg(lookedFor.join(QStringLiteral(", "))),
+        QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+QString CMainFrame::htmlManualPath() const
+{
+    // The manual of the language in force, else the English one.
+    const QString manuals = data_.paths.dataDir + QStringLiteral("manual/");
+    QString language = languageFileName(data_.lanID);
+    language.chop(QStringLiteral(".ini").size());
+    for (const QString& folder : { language, QStringLiteral("english") }) {
+        const QString page = manuals + folder + QStringLiteral("/index.html");
+        if (!folder.isEmpty() && QFileInfo(page).isFile())
+            return page;
+    }
+    return {};
 }
 
 void CMainFrame::OnHelpCommand(int command)
@@ -318,10 +365,12 @@ void CMainFrame::OnHelpCommand(int command)
     switch (command) {
     case HelpViewCommand: {
         const bool chinese = data_.lanID == 1028 || data_.lanID == 2052 || data_.lanID == 3076;
-        const QString manual = data_.paths.dataDir
+        QString manual = data_.paths.dataDir
             + (chinese ? QStringLiteral(u"K9057R 说明书.doc")
                        : QStringLiteral("K9057R name badge manual (English).doc"));
-        if (QFileInfo(manual).isFile())
+        if (!QFileInfo(manual).isFile())
+            manual = htmlManualPath();
+        if (!manual.isEmpty())
             QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
         else
             text = QStringLiteral("\t") + texts_.tip(35);
@@ -330,9 +379,13 @@ void CMainFrame::OnHelpCommand(int command)
     case HelpUpdateOnlineCommand:
         text = QStringLiteral("\t") + texts_.tip(36);
         break;
-    case HelpAboutCommand:
+    case HelpAboutCommand: {
         text = QStringLiteral("\t") + texts_.tip(37);
+        auto* about = new AboutDialog(texts_, this);
+        about->setAttribute(Qt::WA_DeleteOnClose);
+        about->show();
         break;
+    }
     default:
         return;
     }

@@ -1,5 +1,7 @@
 #include "ui/ColourLists.h"
 
+#include "i18n/LanguageTable.h"
+
 #include <QComboBox>
 #include <QPainter>
 #include <QPixmap>
@@ -11,6 +13,8 @@ namespace tessel {
 namespace {
 
 const char16_t* const ColourNames[ColourCount] = { u"黑", u"红", u"绿", u"黄", u"蓝", u"紫", u"青", u"白" };
+const char16_t* const ColourKeys[ColourCount] = { u"colourBlack", u"colourRed", u"colourGreen", u"colourYellow",
+    u"colourBlue", u"colourMagenta", u"colourCyan", u"colourWhite" };
 
 // The colour lists are 50 pixels wide: a narrower arrow leaves room for the
 // swatch and the colour's name in the closed list.
@@ -50,11 +54,11 @@ int screenColourCount(uint8_t rgb)
     return rgb >= 2 ? ColourCount : 2 << rgb;
 }
 
-QString colourName(int index)
+QString colourName(int index, const LanguageTable& texts)
 {
     if (index < 0 || index >= ColourCount)
         return {};
-    return QString::fromUtf16(ColourNames[index]);
+    return texts.textOr(ColourKeys[index], QString::fromUtf16(ColourNames[index]));
 }
 
 uint32_t colourValue(int index)
@@ -88,13 +92,13 @@ QPixmap colourSwatch(int index)
     return swatch;
 }
 
-void fillColourList(QComboBox& list, int first, int count)
+void fillColourList(QComboBox& list, int first, int count, const LanguageTable& texts)
 {
     list.clear();
     useColourListStyle(list);
     list.setIconSize(QSize(SwatchSize, SwatchSize));
     for (int index = first; index < count; ++index)
-        list.addItem(QIcon(colourSwatch(index)), colourName(index));
+        list.addItem(QIcon(colourSwatch(index)), colourName(index, texts));
 }
 
 } // namespace tessel

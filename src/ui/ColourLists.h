@@ -11,6 +11,8 @@ class QPixmap;
 
 namespace tessel {
 
+class LanguageTable;
+
 constexpr int ColourCount = 8;
 constexpr int SwatchSize = 12;
 
@@ -18,8 +20,9 @@ constexpr int SwatchSize = 12;
 // never more than the eight there are names for.
 int screenColourCount(uint8_t rgb);
 
-// "黑", "红", ... by colour index.
-QString colourName(int index);
+// The colour's name in the language file ("colourBlack", ...), by colour
+// index; "黑", "红", ... where the file names none.
+QString colourName(int index, const LanguageTable& texts);
 // The colour of a colour index as 0x00BBGGRR, each lit component 255.
 uint32_t colourValue(int index);
 // The colour index of a 0x00BBGGRR value that is one of the eight exactly.
@@ -29,6 +32,6 @@ QPixmap colourSwatch(int index);
 
 // Empties the list and fills it with the colours first … count - 1 (name and
 // swatch); the list entry i stands for colour first + i.
-void fillColourList(QComboBox& list, int first, int count);
+void fillColourList(QComboBox& list, int first, int count, const LanguageTable& texts);
 
 } // namespace tessel

@@ -3,6 +3,7 @@
 
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
+#include "ui/FittedLayout.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -82,6 +83,7 @@ CommDialog::CommDialog(AppData& data, const LanguageTable& texts, QWidget* paren
         accept();
     });
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    FittedLayout::fitWindow(*this);
 }
 
 void CommDialog::storeSettings()

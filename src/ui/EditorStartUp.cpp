@@ -37,11 +37,12 @@ std::unique_ptr<CMainFrame> StartEditor(StartUpContext context)
     const FileDialogs dialogs = context.dialogs;
     auto frame = std::make_unique<CMainFrame>(data, context.texts, context.link, std::move(context.dialogs));
     initSettings(data, context.paths);
-    context.texts.load(data.paths.dataDir, data.lanID);
+    frame->LoadLanguage();
     frame->SetCheckMarks();
     if (!commandLineFileOpens(data)) {
         dialogs.showOpenFailed(frame.get(),
-            QStringLiteral("%1\nThe file cannot be opened.").arg(data.dirPath + data.fileName),
+            data.dirPath + data.fileName + u'\n'
+                + context.texts.textOr(u"startFileFailed", QStringLiteral("The file cannot be opened.")),
             frame->windowTitle());
         return nullptr;
     }

@@ -1,6 +1,7 @@
 #include "ui/FileDialogsHost.h"
 
 #include "ui/CMainFrame.h"
+#include "ui/FileTypeFilter.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -61,20 +62,23 @@ FileDialogs FileDialogs::standard()
     return { runOpenDialog, runSaveDialog, runSaveQuestion, runWarning, runWarning };
 }
 
-FileDialogsHost::FileDialogsHost(CMainFrame& frame, FileDialogs dialogs)
+FileDialogsHost::FileDialogsHost(CMainFrame& frame, const LanguageTable& texts, FileDialogs dialogs)
     : frame_(frame)
+    , texts_(texts)
     , dialogs_(std::move(dialogs))
 {
 }
 
 std::optional<QString> FileDialogsHost::askOpenPath(const QString& filter)
 {
-    return dialogs_.askOpenPath(&frame_, filter);
+    return dialogs_.askOpenPath(&frame_, localFileFilter(filter, texts_));
 }
 
 std::optional<QString> FileDialogsHost::askSavePath(const SaveDialogRequest& request)
 {
-    return dialogs_.askSavePath(&frame_, request);
+    SaveDialogRequest local = request;
+    local.filter = localFileFilter(request.filter, texts_);
+    return dialogs_.askSavePath(&frame_, local);
 }
 
 SaveAnswer FileDialogsHost::askSaveChanges(const QString& question, const QString& caption)

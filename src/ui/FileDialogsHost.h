@@ -1,6 +1,6 @@
 // The main window's side of the file commands: the standard file dialogs,
 // the save question and the messages, and the panes that follow the program
-// list. The dialogs can be replaced (tests answer them by script).
+// list. The file dialogs name the file types in the language in force. The dialogs can be replaced (tests answer them by script).
 #pragma once
 
 #include "files/FileCommandHost.h"
@@ -12,6 +12,7 @@ class QWidget;
 namespace tessel {
 
 class CMainFrame;
+class LanguageTable;
 
 struct FileDialogs {
     std::function<std::optional<QString>(QWidget* parent, const QString& filter)> askOpenPath;
@@ -27,7 +28,7 @@ struct FileDialogs {
 
 class FileDialogsHost final : public FileCommandHost {
 public:
-    FileDialogsHost(CMainFrame& frame, FileDialogs dialogs);
+    FileDialogsHost(CMainFrame& frame, const LanguageTable& texts, FileDialogs dialogs);
 
     std::optional<QString> askOpenPath(const QString& filter) override;
     std::optional<QString> askSavePath(const SaveDialogRequest& request) override;
@@ -42,6 +43,7 @@ public:
 
 private:
     CMainFrame& frame_;
+    const LanguageTable& texts_;
     FileDialogs dialogs_;
 };
 

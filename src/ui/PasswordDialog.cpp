@@ -2,6 +2,7 @@
 #include "ui/ControlRect.h"
 
 #include "i18n/LanguageTable.h"
+#include "ui/FittedLayout.h"
 
 #include <QIcon>
 #include <QKeyEvent>
@@ -60,6 +61,7 @@ PasswordDialog::PasswordDialog(const LanguageTable& texts, QWidget* parent)
     }
     connect(okButton_, &QPushButton::clicked, this, &PasswordDialog::checkCode);
     connect(cancelButton_, &QPushButton::clicked, this, [this] { done(Cancelled); });
+    FittedLayout::fitWindow(*this);
 
     codeEdit_->setFocus();
 }

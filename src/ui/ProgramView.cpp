@@ -260,22 +260,33 @@ void ProgramView::onItemChanged(QTreeWidgetItem* node, int column)
     if (labelling_ || column != 0 || !rootNode_)
         return;
     const bool ticked = node->checkState(0) == Qt::Checked;
+    // The ticks are saved with the list: a changed tick leaves it modified.
+    const auto tick = [this, ticked](Program& program) {
+        if ((program.check != 0) != ticked)
+            data_.modified = 1;
+        program.check = ticked ? 1 : 0;
+    };
     if (node == rootNode_) {
         labelling_ = true;
         for (const auto& program : data_.programs) {
-            program->check = ticked ? 1 : 0;
+            tick(*program);
             if (QTreeWidgetItem* child = nodeOf(*program))
                 child->setCheckState(0, checkState(ticked));
         }
         labelling_ = false;
     } else if (Program* program = programOf(node)) {
-        program->check = ticked ? 1 : 0;
+        tick(*program);
     }
 }
 
 void ProgramView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::RightButton) {
+        // A click on a check box selects its node first, as any click on a
+        // node does; the box is ticked when the button is released.
+        if (QTreeWidgetItem* hit = itemAt(event->position().toPoint());
+            hit && event->button() == Qt::LeftButton)
+            setCurrentItem(hit);
         QTreeWidget::mousePressEvent(event);
         return;
     }

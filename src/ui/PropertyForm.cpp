@@ -2,6 +2,7 @@
 
 #include "model/AppData.h"
 #include "ui/CharSpacingDialog.h"
+#include "ui/FileTypeFilter.h"
 #include "ui/ColourPickerButton.h"
 #include "ui/InsertImageDialog.h"
 #include "ui/ProgramView.h"
@@ -21,8 +22,8 @@ PropertyForm::PropertyForm(AppData& data, const LanguageTable& texts, QWidget* p
     : QWidget(parent)
     , data_(data)
     , texts_(texts)
-    , fileChooser_([](QWidget* owner, const QString& filter) {
-        return QFileDialog::getOpenFileName(owner, QString(), QString(), filter);
+    , fileChooser_([this](QWidget* owner, const QString& filter) {
+        return QFileDialog::getOpenFileName(owner, QString(), QString(), localFileFilter(filter, texts_));
     })
 {
     // The fixed rectangles of the controls are sized for the badge's home
@@ -73,8 +74,8 @@ void PropertyForm::FirstSetUp()
     createFormatToolBar();
     createEditor();
     createImageOptions();
+    fittedLayout_.record(*this);
     RetextControls();
-    refreshColourLists();
 }
 
 bool PropertyForm::loaded() const

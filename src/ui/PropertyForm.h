@@ -4,6 +4,8 @@
 // owns the three pop-up windows of its formatting tool bar.
 #pragma once
 
+#include "ui/FittedLayout.h"
+
 #include <QHash>
 #include <QString>
 #include <QWidget>
@@ -90,6 +92,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Widens the controls whose texts need more room than their rectangles
+    // and sets the pane's minimum size to what the controls then take.
+    void fitControls();
     // PropertyFormControls.cpp
     void createBasicOptions();
     void createEffectOptions();
@@ -142,6 +147,7 @@ private:
     bool underline_ = false;
 
     QHash<int, QWidget*> controls_;
+    FittedLayout fittedLayout_;
     std::vector<QWidget*> basicControls_;
     std::vector<QWidget*> effectControls_;
     std::vector<QWidget*> textControls_;

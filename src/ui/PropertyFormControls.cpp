@@ -12,6 +12,7 @@
 #include "ui/PropertyFormIds.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -221,6 +222,8 @@ void PropertyForm::RetextControls()
     fillLanguageList(*qobject_cast<QComboBox*>(control(EffectActionList)), "effectActionMatrix", ActionCount);
     fillLanguageList(*qobject_cast<QComboBox*>(control(EffectExitList)), "effectExitMatrix", ExitCount);
     insertIconDialog_->setWindowTitle(texts_.text(u"insertImage"));
+    arabicBox_->setText(texts_.textOr(u"arabicMode", QStringLiteral("Arabic")));
+    refreshColourLists();
 }
 
 void PropertyForm::refreshColourLists()
@@ -231,9 +234,25 @@ void PropertyForm::refreshColourLists()
     for (auto [list, first] :
         { std::pair { borderColourList_, 1 }, { textColourList_, 1 }, { backColourList_, 0 } }) {
         const int selected = list->currentIndex();
-        fillColourList(*list, first, count);
+        fillColourList(*list, first, count, texts_);
         list->setCurrentIndex(selected < list->count() ? selected : -1);
     }
+    fitControls();
+}
+
+void PropertyForm::fitControls()
+{
+    // The controls of each kind share the pane with the basic and effect
+    // options; those left of the kind's own controls fit the same either way.
+    constexpr int Margin = 5;
+    QRect bounds;
+    for (const std::vector<QWidget*>* kind : { &textControls_, &imageControls_ }) {
+        std::vector<QWidget*> controls = basicControls_;
+        controls.insert(controls.end(), effectControls_.begin(), effectControls_.end());
+        controls.insert(controls.end(), kind->begin(), kind->end());
+        bounds |= fittedLayout_.fit(controls);
+    }
+    setMinimumSize(bounds.right() + 1 + Margin, bounds.bottom() + 1 + Margin);
 }
 
 // A stored value outside the list (for example from a file) shows the list

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QShortcut>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -221,6 +222,14 @@ void PropertyForm::createEditor()
     connect(editor_, &QTextEdit::textChanged, this, &PropertyForm::onTextChanged);
     connect(editor_, &QTextEdit::cursorPositionChanged, this, &PropertyForm::updateTextTools);
     connect(editor_, &QTextEdit::selectionChanged, this, &PropertyForm::updateTextTools);
+    // The usual keys of a text editor for the three character formats.
+    static constexpr std::pair<QKeySequence::StandardKey, int> FormatKeys[]
+        = { { QKeySequence::Bold, BoldCommand }, { QKeySequence::Italic, ItalicCommand },
+              { QKeySequence::Underline, UnderlineCommand } };
+    for (auto [key, command] : FormatKeys) {
+        auto* shortcut = new QShortcut(key, editor_, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, command = command] { OnFormatCommand(command); });
+    }
 }
 
 void PropertyForm::loadText(const TextItem& item)
@@ -236,11 +245,14 @@ void PropertyForm::loadText(const TextItem& item)
     editor_->moveCursor(QTextCursor::Start);
     setHorAlign(item.horAlign <= 2 ? item.horAlign : 0);
     editor_->setAlignment(horAlign_ == 1 ? Qt::AlignHCenter
-            : horAlign_ == 2             ? Qt::AlignRight
-                                         : Qt::AlignLeft);
+            : horAlign_ == 2             ? Qt::AlignRight | Qt::AlignAbsolute
+                                         : Qt::AlignLeft | Qt::AlignAbsolute);
     setVerAlign(item.verAlign <= 2 ? item.verAlign : 0);
     arabicBox_->setChecked(item.arabic != 0);
-    editor_->setFocus();
+    // The editor takes the keyboard focus, except from a user working in the
+    // tree: there the keys (arrows, Delete) keep acting on the programs.
+    if (!tree_ || !tree_->hasFocus())
+        editor_->setFocus();
     editor_->ensureCursorVisible();
     updateTextTools();
 }

@@ -107,7 +107,9 @@ void PropertyForm::OnFormatCommand(int command)
     case AlignRightCommand: {
         data_.modified = 1;
         setHorAlign(static_cast<uint8_t>(command - AlignLeftCommand));
-        static constexpr Qt::Alignment Alignments[] = { Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight };
+        // The sides of the editor, also in a right-to-left paragraph.
+        static constexpr Qt::Alignment Alignments[]
+            = { Qt::AlignLeft | Qt::AlignAbsolute, Qt::AlignHCenter, Qt::AlignRight | Qt::AlignAbsolute };
         editor_->setAlignment(Alignments[horAlign_]);
         refreshPreview();
         break;

@@ -5,6 +5,7 @@
 #include "files/SettingsFile.h"
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
+#include "ui/FittedLayout.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -60,10 +61,10 @@ struct ToolButton {
 };
 
 constexpr ToolButton ToolButtons[] = {
-    { AddPresetCommand, u"add", ":/toolbar/text.svg", false },
-    { EditPresetCommand, u"edit_", ":/tree/list.svg", false },
-    { DeletePresetCommand, u"del", ":/toolbar/delete.svg", false },
-    { ApplyCommand, u"apply", ":/app/tessel.svg", true },
+    { AddPresetCommand, u"add", ":/dialog/preset-add.svg", false },
+    { EditPresetCommand, u"edit_", ":/dialog/preset-edit.svg", false },
+    { DeletePresetCommand, u"del", ":/dialog/preset-delete.svg", false },
+    { ApplyCommand, u"apply", ":/dialog/preset-apply.svg", true },
     { GetParametersCommand, u"getPara", ":/toolbar/search.svg", true },
     { SetParametersCommand, u"setPara", ":/toolbar/send.svg", false },
 };
@@ -97,6 +98,7 @@ ScreenParaDialog::ScreenParaDialog(
     createPresetList(texts);
     createStatusBar();
     createTimers();
+    FittedLayout::fitWindow(*this);
 
     fillWidths(HeightOfIndex(data.screenPara.yIndex));
     fillPresets();
@@ -307,10 +309,11 @@ void ScreenParaDialog::setPaneText(int pane, const QString& text)
     QLabel* label = statusPanes_[pane];
     const bool centred = text.startsWith(QLatin1Char('\t'));
     label->setAlignment(centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-    // A text wider than its pane ends in an ellipsis and shows in full as a tool tip.
+    // A text wider than its pane loses its middle to an ellipsis and shows in
+    // full as a tool tip.
     const QString shown = centred ? text.mid(1) : text;
     const QString elided = label->fontMetrics().elidedText(
-        shown, Qt::ElideRight, label->contentsRect().width() - StatusTextMargin);
+        shown, Qt::ElideMiddle, label->contentsRect().width() - StatusTextMargin);
     label->setText(elided);
     label->setToolTip(elided != shown ? shown : QString());
 }

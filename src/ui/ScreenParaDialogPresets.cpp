@@ -52,14 +52,25 @@ bool selectText(QComboBox& list, const QString& text)
     return index >= 0;
 }
 
+// A column header names its column as the label does, without the label's
+// closing colon (plain or full-width) and the space around it.
+QString columnTitle(const QString& label)
+{
+    QString title = label.trimmed();
+    while (title.endsWith(u':') || title.endsWith(u'\uFF1A'))
+        title = title.chopped(1).trimmed();
+    return title;
+}
+
 } // namespace
 
 void ScreenParaDialog::createPresetList(const LanguageTable& texts)
 {
     presetList_ = new QTableWidget(0, PresetColumnCount, this);
     presetList_->setGeometry(PresetListRect);
-    presetList_->setHorizontalHeaderLabels({ texts.text(u"name"), QStringLiteral("ID"), texts.text(u"height"),
-        texts.text(u"width"), QStringLiteral("RGB"), QStringLiteral("OE"), texts.text(u"data") });
+    presetList_->setHorizontalHeaderLabels({ columnTitle(texts.text(u"name")), QStringLiteral("ID"),
+        columnTitle(texts.text(u"height")), columnTitle(texts.text(u"width")), QStringLiteral("RGB"),
+        QStringLiteral("OE"), columnTitle(texts.text(u"data")) });
     presetList_->verticalHeader()->hide();
     presetList_->verticalHeader()->setDefaultSectionSize(RowHeight);
     presetList_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -68,6 +79,11 @@ void ScreenParaDialog::createPresetList(const LanguageTable& texts)
     const int otherWidth = (PresetListRect.width() - NameColumnWidth) / (PresetColumnCount - 1);
     for (int column = IdColumn; column < PresetColumnCount; ++column)
         presetList_->setColumnWidth(column, otherWidth);
+    // A column whose title needs more room grows; the list then scrolls.
+    QHeaderView* header = presetList_->horizontalHeader();
+    for (int column = 0; column < PresetColumnCount; ++column)
+        presetList_->setColumnWidth(
+            column, std::max(presetList_->columnWidth(column), header->sectionSizeHint(column)));
     presetList_->setShowGrid(true);
     presetList_->setSelectionBehavior(QAbstractItemView::SelectRows);
     presetList_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -3,6 +3,7 @@
 
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
+#include "ui/FittedLayout.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -68,6 +69,7 @@ SoftwareOptionDialog::SoftwareOptionDialog(AppData& data, const LanguageTable& t
         accept();
     });
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    FittedLayout::fitWindow(*this);
 }
 
 void SoftwareOptionDialog::storeOptions()

@@ -63,6 +63,15 @@ TEST_P(ShippedLanguageFile, HoldsEveryKeyOnceWithAText)
         EXPECT_EQ(placeholders(text), placeholders(english.value(u"English", key)))
             << qPrintable(fileName) << ": " << qPrintable(key);
     }
+    for (const QString& key : LanguageTable::furtherKeys()) {
+        known.insert(key);
+        EXPECT_EQ(present.count(key), 1) << qPrintable(fileName) << ": " << qPrintable(key);
+        const QString text = file.value(section, key);
+        EXPECT_FALSE(text.trimmed().isEmpty())
+            << qPrintable(fileName) << ": " << qPrintable(key) << " is empty";
+        EXPECT_EQ(text.count(u"%1"), english.value(u"English", key).count(u"%1"))
+            << qPrintable(fileName) << ": " << qPrintable(key);
+    }
     for (const QString& key : present)
         EXPECT_TRUE(known.contains(key)) << qPrintable(fileName) << ": unknown key " << qPrintable(key);
 }

@@ -1,5 +1,6 @@
 #include "render/RichTextDocument.h"
 #include "render/RtfReader.h"
+#include "render/RtfWriter.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -36,7 +37,8 @@ TEST(RichTextDocument, MapsParagraphsToBlocksAndFormatsToCharFormats)
     EXPECT_EQ(first.text(), u"Welcome你"_s);
     EXPECT_EQ(first.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     EXPECT_EQ(first.next().blockFormat().layoutDirection(), Qt::RightToLeft);
-    EXPECT_EQ(document.lastBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_EQ(document.lastBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+        Qt::AlignRight | Qt::AlignAbsolute);
     EXPECT_EQ(document.lastBlock().text(), u"a\u2028b😀"_s);
 
     QTextCursor cursor(&document);
@@ -67,6 +69,37 @@ TEST(RichTextDocument, RoundTripKeepsCharactersFormatsAndAlignments)
     EXPECT_EQ(back.formats, text.formats);
     EXPECT_EQ(back.paragraphs, text.paragraphs);
     EXPECT_EQ(back.insertionFormat, text.insertionFormat);
+}
+
+TEST(RichTextDocument, TypedArabicKeepsItsDirectionAndSideThroughRtf)
+{
+    // Typed as in the editor: no direction of its own, one paragraph aligned
+    // to the right side, one left as typed (it starts at the right).
+    QTextDocument typed;
+    QTextCursor cursor(&typed);
+    cursor.insertText(u"مرحبا بكم"_s);
+    QTextBlockFormat right;
+    right.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    cursor.setBlockFormat(right);
+    cursor.insertBlock(QTextBlockFormat());
+    cursor.insertText(u"سلام"_s);
+    cursor.insertBlock(QTextBlockFormat());
+    cursor.insertText(u"left"_s);
+    const RichText text = RichTextFromDocument(typed);
+    ASSERT_EQ(text.paragraphs.size(), 3u);
+    EXPECT_EQ(text.paragraphs[0], (Paragraph { Alignment::Right, true }));
+    EXPECT_EQ(text.paragraphs[1], (Paragraph { Alignment::Right, true }));
+    EXPECT_EQ(text.paragraphs[2], (Paragraph { Alignment::Left, false }));
+
+    QTextDocument reopened;
+    RichTextToDocument(ReadRtf(WriteRtf(text)), reopened);
+    for (QTextBlock block = reopened.firstBlock(); block.isValid() && block.next().isValid(); block = block.next()) {
+        EXPECT_EQ(block.textDirection(), Qt::RightToLeft) << block.blockNumber();
+        EXPECT_EQ(block.blockFormat().alignment() & (Qt::AlignHorizontal_Mask | Qt::AlignAbsolute),
+            Qt::AlignRight | Qt::AlignAbsolute)
+            << block.blockNumber();
+    }
+    EXPECT_EQ(RichTextFromDocument(reopened).paragraphs, text.paragraphs);
 }
 
 TEST(RichTextDocument, ReplacesTheContentAndKeepsEmptyParagraphs)

@@ -1,9 +1,13 @@
 #include "MainFrameTestSupport.h"
 
+#include "TesselVersion.h"
+#include "ui/AboutDialog.h"
 #include "ui/PreviewDialog.h"
 #include "ui/PreviewForm.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
 #include <QHelpEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -15,6 +19,19 @@
 
 namespace tessel::test {
 namespace {
+
+// Records the files the program asks the desktop to open, instead of opening them.
+class OpenedFiles : public QObject {
+    Q_OBJECT
+public:
+    OpenedFiles() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~OpenedFiles() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+
+    QStringList paths;
+
+public slots:
+    void open(const QUrl& url) { paths << url.toLocalFile(); }
+};
 
 class MainFrameWindowTest : public MainFrameTest {
 protected:
@@ -115,6 +132,15 @@ TEST_F(MainFrameWindowTest, AboutShowsItsTextInTheStatusBarUntilTheClearTimer)
     EXPECT_EQ(frame->statusText(), texts.tip(37));
     EXPECT_FALSE(frame->statusText().isEmpty());
     EXPECT_TRUE(QApplication::activeModalWidget() == nullptr);
+    const auto* about = frame->findChild<AboutDialog*>();
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    QStringList lines;
+    for (const QLabel* line : about->findChildren<QLabel*>())
+        lines << line->text();
+    EXPECT_TRUE(lines.contains(QStringLiteral("Tessel")));
+    EXPECT_TRUE(lines.join(u'|').contains(QStringLiteral(TESSEL_VERSION)));
+    EXPECT_TRUE(lines.join(u'|').contains(QStringLiteral("GPL-3.0-or-later")));
     EXPECT_FALSE(waitUntil([&] { return frame->statusText().isEmpty(); }, 1500));
     EXPECT_TRUE(waitUntil([&] { return frame->statusText().isEmpty(); }, 1500));
 }
@@ -125,6 +151,32 @@ TEST_F(MainFrameWindowTest, HelpWithoutAManualAndOnlineUpdateShowTheirTips)
     EXPECT_EQ(frame->statusText(), texts.tip(35));
     frame->OnCommand(781);
     EXPECT_EQ(frame->statusText(), texts.tip(36));
+}
+
+TEST_F(MainFrameWindowTest, HelpOpensTheManualOfTheLanguageElseTheEnglishOne)
+{
+    OpenedFiles opened;
+    for (const QString& language : { QStringLiteral("english"), QStringLiteral("german") }) {
+        const QString folder = exeDir + QStringLiteral("manual/") + language;
+        ASSERT_TRUE(QDir().mkpath(folder));
+        QFile page(folder + QStringLiteral("/index.html"));
+        ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    }
+    frame->OnLanguageCommand(775); // German
+    frame->OnCommand(780);
+    frame->OnLanguageCommand(776); // Japanese has no manual of its own
+    frame->OnCommand(780);
+    EXPECT_EQ(opened.paths,
+        (QStringList { exeDir + QStringLiteral("manual/german/index.html"),
+            exeDir + QStringLiteral("manual/english/index.html") }));
+    EXPECT_NE(frame->statusText(), texts.tip(35));
+
+    // The manual document of the old name comes first where there is one.
+    QFile document(exeDir + QStringLiteral("K9057R name badge manual (English).doc"));
+    ASSERT_TRUE(document.open(QIODevice::WriteOnly));
+    document.close();
+    frame->OnCommand(780);
+    EXPECT_EQ(opened.paths.constLast(), document.fileName());
 }
 
 TEST_F(MainFrameWindowTest, ChineseHelpLooksForTheChineseManualOnly)
@@ -223,3 +275,5 @@ TEST_F(MainFrameWindowTest, SaveAsNewAndOpenGoThroughTheDialogsAndTheRecentMenu)
 
 } // namespace
 } // namespace tessel::test
+
+#include "MainFrameTest.moc"

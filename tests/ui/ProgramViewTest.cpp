@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStyleOptionViewItem>
 
 namespace tessel::test {
 namespace {
@@ -157,7 +158,7 @@ TEST_F(ProgramViewTest, MovingKeepsTheNodesAndExchangesTheirPrograms)
     EXPECT_EQ(program(1).treeItem, node(1));
 }
 
-TEST_F(ProgramViewTest, TheRootTicksAllAndTickingSetsNothingModified)
+TEST_F(ProgramViewTest, TheRootTicksAllAndTickingMarksTheListModified)
 {
     addTexts(3);
     data.modified = 0;
@@ -166,10 +167,36 @@ TEST_F(ProgramViewTest, TheRootTicksAllAndTickingSetsNothingModified)
         EXPECT_EQ(program(i).check, 0);
         EXPECT_EQ(node(i)->checkState(0), Qt::Unchecked);
     }
+    EXPECT_EQ(data.modified, 1) << "the ticks are saved with the list";
+    data.modified = 0;
     node(1)->setCheckState(0, Qt::Checked);
     EXPECT_EQ(program(1).check, 1);
     EXPECT_EQ(tree().rootNode()->checkState(0), Qt::Unchecked);
-    EXPECT_EQ(data.modified, 0);
+    EXPECT_EQ(data.modified, 1);
+}
+
+TEST_F(ProgramViewTest, ClickingACheckBoxSelectsItsProgramFirst)
+{
+    addTexts(3);
+    tree().setCurrentItem(node(2));
+    data.modified = 0;
+    const QRect row = tree().visualItemRect(node(0));
+    QStyleOptionViewItem option;
+    option.initFrom(&tree());
+    option.rect = row;
+    option.features = QStyleOptionViewItem::HasCheckIndicator;
+    const QPoint box
+        = tree().style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, &tree()).center();
+    ASSERT_TRUE(row.contains(box));
+    for (QEvent::Type type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease }) {
+        QMouseEvent click(type, QPointF(box), QPointF(tree().viewport()->mapToGlobal(box)), Qt::LeftButton,
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(tree().viewport(), &click);
+    }
+    EXPECT_EQ(tree().SelectedProgram(), &program(0));
+    EXPECT_EQ(program(0).check, 0);
+    EXPECT_EQ(node(0)->checkState(0), Qt::Unchecked);
+    EXPECT_EQ(data.modified, 1);
 }
 
 TEST_F(ProgramViewTest, AfterADeletionTheNextSelectionChangeStoresThePane)

@@ -26,9 +26,9 @@ TEST_F(PropertyFormControlsTest, ColourListsFollowTheColourMode)
 {
     data.screenPara.rgb = 0; // "R"
     build();
-    EXPECT_EQ(entries(list(BorderColorList)), QStringList { u"红"_qs });
-    EXPECT_EQ(entries(list(TextColourList)), QStringList { u"红"_qs });
-    EXPECT_EQ(entries(list(BackColourList)), (QStringList { u"黑"_qs, u"红"_qs }));
+    EXPECT_EQ(entries(list(BorderColorList)), QStringList { u"Red"_qs });
+    EXPECT_EQ(entries(list(TextColourList)), QStringList { u"Red"_qs });
+    EXPECT_EQ(entries(list(BackColourList)), (QStringList { u"Black"_qs, u"Red"_qs }));
     EXPECT_FALSE(list(BackColourList)->itemIcon(1).isNull());
 
     data.screenPara.rgb = 2; // "RGB"
@@ -36,7 +36,8 @@ TEST_F(PropertyFormControlsTest, ColourListsFollowTheColourMode)
     EXPECT_EQ(list(BorderColorList)->count(), 7);
     EXPECT_EQ(list(TextColourList)->count(), 7);
     EXPECT_EQ(entries(list(BackColourList)),
-        (QStringList { u"黑"_qs, u"红"_qs, u"绿"_qs, u"黄"_qs, u"蓝"_qs, u"紫"_qs, u"青"_qs, u"白"_qs }));
+        (QStringList { u"Black"_qs, u"Red"_qs, u"Green"_qs, u"Yellow"_qs, u"Blue"_qs, u"Magenta"_qs, u"Cyan"_qs,
+            u"White"_qs }));
 }
 
 TEST(ColourListsTest, AColourModeFromAFileBeyondRgbOffersTheEightColours)

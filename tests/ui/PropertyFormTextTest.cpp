@@ -233,6 +233,28 @@ TEST_F(PropertyFormTextTest, WindowsWrittenAlignmentBoldAndHighlightSurvive)
     EXPECT_EQ(back.formats[7].textColor, 0x00FF00u);
 }
 
+TEST_F(PropertyFormTextTest, ArabicTypedRightAlignedComesBackRightAligned)
+{
+    build();
+    Program& program = add(ItemKind::Text);
+    select(editor(), 0, editor()->document()->characterCount() - 1);
+    type(editor(), u"مرحبا"_qs);
+    pane->OnFormatCommand(AlignRightCommand);
+    pane->StoreProgram(program);
+    const RichText saved = stored(program);
+    ASSERT_EQ(saved.paragraphs.size(), 1u);
+    EXPECT_EQ(saved.paragraphs[0], (Paragraph { Alignment::Right, true }));
+
+    // Reopened: the paragraph reads right to left and sits at the right edge.
+    reload(program, [](Program&) {});
+    const QTextBlock block = editor()->document()->firstBlock();
+    EXPECT_EQ(block.text(), u"مرحبا"_qs);
+    EXPECT_EQ(block.textDirection(), Qt::RightToLeft);
+    EXPECT_EQ(block.blockFormat().alignment() & (Qt::AlignHorizontal_Mask | Qt::AlignAbsolute),
+        Qt::AlignRight | Qt::AlignAbsolute);
+    EXPECT_TRUE(pane->formatAction(AlignRightCommand)->isChecked());
+}
+
 TEST_F(PropertyFormTextTest, EnterBreaksTheParagraph)
 {
     build();

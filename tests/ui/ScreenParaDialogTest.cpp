@@ -113,6 +113,12 @@ TEST_F(ScreenParaDialogTest, OpeningShowsThePresetsReversedAndTheCurrentSet)
     const QStringList row { cell(*dialog, 1, 0), cell(*dialog, 1, 1), cell(*dialog, 1, 2),
         cell(*dialog, 1, 3), cell(*dialog, 1, 4), cell(*dialog, 1, 5), cell(*dialog, 1, 6) };
     EXPECT_EQ(row, (QStringList { u"B"_qs, u"0"_qs, u"14"_qs, u"70"_qs, u"RG"_qs, u"Low"_qs, u"595"_qs }));
+    QStringList headers;
+    for (int column = 0; column < dialog->presetList()->columnCount(); ++column)
+        headers << dialog->presetList()->horizontalHeaderItem(column)->text();
+    EXPECT_EQ(headers, (QStringList { u"Name"_qs, u"ID"_qs, u"Height"_qs, u"Width"_qs, u"RGB"_qs, u"OE"_qs,
+                           u"Driver"_qs }))
+        << "the labels' texts without their colons";
 
     EXPECT_EQ(dialog->statusText(1), u"\tK9057R,0,12*48,R,Low,595"_qs);
     EXPECT_EQ(dialog->nameEdit()->text(), u"K9057R"_qs);

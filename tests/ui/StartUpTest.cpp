@@ -70,7 +70,7 @@ TEST_F(StartUpTest, ANewestRecentFileThatIsGoneIsReportedOnceAndDropped)
     start();
     ASSERT_TRUE(frame);
     ASSERT_EQ(script.failures.size(), 1u);
-    EXPECT_EQ(script.failures[0].caption, QStringLiteral("Dovrel"));
+    EXPECT_EQ(script.failures[0].caption, QStringLiteral("Open File"));
     EXPECT_TRUE(script.failures[0].text.contains(QStringLiteral("gone.led")));
     EXPECT_TRUE(data.programs.empty());
     EXPECT_EQ(tree().rootNode()->childCount(), 0);
@@ -139,15 +139,17 @@ TEST_F(StartUpTest, TheCommandLineIsTheTextAfterTheProgramName)
         QStringLiteral("/tmp/a b.led"));
 }
 
-TEST_F(StartUpTest, TheWindowHasNoKeyboardShortcuts)
+TEST_F(StartUpTest, TheFileCommandsHaveTheDesktopsKeys)
 {
     start();
     ASSERT_TRUE(frame);
-    const QList<QAction*> actions = frame->findChildren<QAction*>();
-    EXPECT_GT(actions.size(), 40);
-    for (const QAction* action : actions)
-        EXPECT_TRUE(action->shortcuts().isEmpty()) << action->text().toStdString();
-    EXPECT_TRUE(frame->findChildren<QShortcut*>().isEmpty());
+    const std::pair<int, const char*> keys[] = { { 700, "Ctrl+N" }, { 701, "Ctrl+O" }, { 702, "Ctrl+S" },
+        { 703, "Ctrl+Shift+S" }, { 704, "Ctrl+W" }, { 705, "Ctrl+Q" } };
+    for (auto [command, key] : keys)
+        EXPECT_EQ(frame->action(command)->shortcut(), QKeySequence(QString::fromLatin1(key))) << command;
+    // Delete acts in the tree only, never in the text editor or a name field.
+    EXPECT_EQ(frame->action(720)->shortcut(), QKeySequence(QKeySequence::Delete));
+    EXPECT_EQ(frame->action(720)->shortcutContext(), Qt::WidgetShortcut);
 }
 
 TEST_F(StartUpTest, ClosingWritesTheSettings)

@@ -1,0 +1,27 @@
+// A status pane: one line of text that, when wider than the pane, loses its
+// middle to an ellipsis and shows in full as the tool tip.
+#pragma once
+
+#include <QLabel>
+
+namespace tessel {
+
+class ElidedLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ElidedLabel(QWidget* parent = nullptr);
+
+    void setFullText(const QString& text);
+    // The text as given, whether it is shown whole or not.
+    QString fullText() const { return fullText_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void showFitting();
+
+    QString fullText_;
+};
+
+} // namespace tessel
