@@ -4,6 +4,8 @@
 #include "ui/CMainFrame.h"
 #include "ui/EditorStartUp.h"
 
+#include "TesselVersion.h"
+
 namespace tessel {
 
 CTesselApp::CTesselApp(int& argc, char** argv)
@@ -11,7 +13,7 @@ CTesselApp::CTesselApp(int& argc, char** argv)
     , link_(std::make_unique<HidLink>(transport_, this))
 {
     setApplicationName(QStringLiteral("Tessel"));
-    setDesktopFileName(QStringLiteral("Tessel.AppID.NoVersion"));
+    setDesktopFileName(QStringLiteral(TESSEL_APP_ID));
 }
 
 CTesselApp::~CTesselApp() = default;
