@@ -150,6 +150,7 @@ void AppData::resetSettings()
     fileName = QStringLiteral("default.led");
     dirPath = exeDir;
     screenPara = ScreenPara {};
+    previewZoom = 1;
     hostID = 0;
     commType = 0;
     commIndex = 0;
