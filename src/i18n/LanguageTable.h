@@ -14,7 +14,7 @@ namespace tessel {
 
 class LanguageTable {
 public:
-    static constexpr int EntryCount = 207;
+    static constexpr int EntryCount = 217;
 
     // Every key in the table's fixed order: single keys, then the indexed
     // families ("borderAspectMatrix0".., "msg0".., "tip0"..).
