@@ -78,29 +78,29 @@ QImage DrawLedView(const QImage& picture, int zoom, int pageColumns, const QRect
     view.fill(Qt::black);
     const bool dots = z >= DotPreviewZoom;
     const std::vector<uint8_t> coverage = dots ? dotCoverage(z) : std::vector<uint8_t>();
-    const int gap = gapOf(z);
     for (int vy = target.top(); vy <= target.bottom(); ++vy) {
         const int row = vy / z;
-        const int cellY = vy % z;
         const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(row));
         auto* out = reinterpret_cast<QRgb*>(view.scanLine(vy - target.top()));
-        for (int vx = target.left(); vx <= target.right(); ++vx) {
-            const int column = vx / z;
-            const int cellX = vx % z;
-            QRgb& pixel = out[vx - target.left()];
+        const uint8_t* cellCoverage = dots ? coverage.data() + size_t(vy % z) * z : nullptr;
+        // Column and position inside its cell advance together, without a
+        // division per pixel: the view is redrawn on every keystroke.
+        int column = target.left() / z;
+        int cellX = target.left() % z;
+        for (int vx = 0; vx < target.width(); ++vx) {
             if (!dots) {
-                pixel = in[column] | 0xFF000000;
-                continue;
+                out[vx] = in[column] | 0xFF000000;
+            } else if (pageColumns > 0 && cellX == z - 1 && (column + 1) % pageColumns == 0
+                && column + 1 < source.width()) {
+                // The page mark sits in the last gap pixel before a page's first column.
+                out[vx] = PageMark;
+            } else if (const int cover = cellCoverage[cellX]; cover > 0) {
+                out[vx] = shade(isLit(in[column]) ? in[column] : UnlitDot, cover);
             }
-            // The page mark sits in the last gap pixel before a page's first column.
-            if (pageColumns > 0 && cellX == z - 1 && (column + 1) % pageColumns == 0
-                && column + 1 < source.width() && gap > 0) {
-                pixel = PageMark;
-                continue;
+            if (++cellX == z) {
+                cellX = 0;
+                ++column;
             }
-            const int cover = coverage[size_t(cellY) * z + cellX];
-            if (cover > 0)
-                pixel = shade(isLit(in[column]) ? in[column] : UnlitDot, cover);
         }
     }
     return view;

@@ -141,6 +141,10 @@ private:
     void OnHelpCommand(int command);
     void startImageEditor();
     void setDeviceCheckMarks(bool shown);
+    // CMainFrameView.cpp
+    void setUpPreviewZoom();
+    void OnViewCommand(int command);
+    void previewZoomChanged(int zoom);
     // CMainFrameToolBar.cpp
     void createToolBar();
     void fitToolButtons();
