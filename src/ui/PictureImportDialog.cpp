@@ -2,6 +2,7 @@
 
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
+#include "render/LedView.h"
 #include "render/ScreenGeometry.h"
 #include "ui/LedViewWidget.h"
 
@@ -23,8 +24,8 @@ namespace tessel {
 
 namespace {
 
-// The LEDs are shown large enough to judge the conversion.
-constexpr int DialogZoom = 6;
+// The LEDs are shown as large as the view's width allows, so that a short
+// picture can be judged LED by LED; a long one scrolls.
 constexpr int ViewWidth = 640;
 // Pictures are proposed under a name that tells them from the original.
 const QString ConvertedSuffix = QStringLiteral("-led");
@@ -60,13 +61,14 @@ PictureImportDialog::PictureImportDialog(const QImage& scaled, const LedPictureO
     , buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
 {
     setWindowTitle(texts.text(u"pictureImportTitle"));
-    view_->setZoom(DialogZoom);
+    const int zoom = std::clamp(ViewWidth / std::max(1, scaled.width()), DotPreviewZoom, MaxPreviewZoom);
+    view_->setZoom(zoom);
     view_->setPageColumns(pageColumns);
     scrollArea_->setWidget(view_);
     scrollArea_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     scrollArea_->setBackgroundRole(QPalette::Dark);
     const int bar = scrollArea_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    scrollArea_->setMinimumSize(ViewWidth, options.rows * DialogZoom + bar + 2 * scrollArea_->frameWidth());
+    scrollArea_->setMinimumSize(ViewWidth, options.rows * zoom + bar + 2 * scrollArea_->frameWidth());
 
     threshold_->setRange(0, 255);
     threshold_->setValue(options.threshold);
