@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace tessel {
 
@@ -118,6 +119,10 @@ bool loadSettings(AppData& data, const QString& path)
         data.screenParas.push_back(readScreenPara(doc));
     if (doc.findElement(QStringLiteral("ScreenPara")))
         data.screenPara = readScreenPara(doc);
+    // Written after every other element, so older readers still find those.
+    if (doc.findElement(QStringLiteral("Preview")))
+        data.previewZoom
+            = static_cast<uint8_t>(std::clamp(lenientInt(doc.attribute(QStringLiteral("zoom"))), 1, 16));
     return true;
 }
 
@@ -149,6 +154,8 @@ bool saveSettings(const AppData& data, QString* reason)
     for (const ScreenPara& para : data.screenParas)
         writeScreenPara(doc, QStringLiteral("ScreenParaLists"), para);
     writeScreenPara(doc, QStringLiteral("ScreenPara"), data.screenPara);
+    doc.appendElement(QStringLiteral("Preview"));
+    doc.setAttribute(QStringLiteral("zoom"), data.previewZoom);
     doc.leaveElement();
     // The user's configuration folder may not exist yet on a first run.
     const QString folder = QFileInfo(data.paths.appXmlPath).path();

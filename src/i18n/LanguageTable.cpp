@@ -158,6 +158,10 @@ const QStringList& LanguageTable::furtherKeys()
         QStringLiteral("noImageEditor"),
         // a settings folder that cannot be written
         QStringLiteral("settingsNotKept"),
+        // view menu and the picture import dialog
+        QStringLiteral("view"), QStringLiteral("zoomIn"), QStringLiteral("zoomOut"), QStringLiteral("actualSize"),
+        QStringLiteral("pictureImportTitle"), QStringLiteral("threshold"), QStringLiteral("dither"),
+        QStringLiteral("invert"), QStringLiteral("pictureUnreadable"), QStringLiteral("pictureWriteFailed"),
     };
     // clang-format on
     return keys;
@@ -192,7 +196,7 @@ QString LanguageTable::text(QStringView key) const
 {
     const auto found = keyIndex().constFind(key.toString());
     if (found == keyIndex().cend())
-        return {};
+        return further_.value(key.toString().toCaseFolded());
     return entries_[static_cast<size_t>(*found)];
 }
 

@@ -149,6 +149,7 @@ void AppData::resetSettings()
     fileName = QStringLiteral("default.led");
     dirPath = paths.firstSaveDir;
     screenPara = ScreenPara {};
+    previewZoom = 1;
     hostID = 0;
     commType = 0;
     commIndex = 0;

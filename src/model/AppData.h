@@ -50,6 +50,7 @@ public:
     uint8_t commIndex = 0;
     std::vector<RecentFile> recentFiles; // oldest first
     std::vector<ScreenPara> screenParas;
+    uint8_t previewZoom = 1; // screen pixels per LED in the preview, 1-16
 
     // A new record with the defaults of its kind, counted but not in the list.
     // `kindWord` is the language table's word for the kind ("text", "image", ...).

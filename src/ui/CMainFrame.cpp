@@ -169,6 +169,7 @@ void CMainFrame::FirstSetUpPanes()
 {
     treePane_->FirstSetUp();
     previewPane_->FirstSetUp();
+    setUpPreviewZoom();
     propertyPane_->FirstSetUp();
     refreshRecentMenu();
     openNewestRecentFile();
@@ -219,6 +220,7 @@ void CMainFrame::RefreshPreview()
     if (!program)
         return;
     propertyPane_->StoreProgram(*program);
+    previewPane_->previewDialog()->setPageColumns(PreviewGeometry(data_.screenPara).columns);
     previewPane_->previewDialog()->ShowPreviewPicture(RenderPreview(data_, *program, data_.paths.dataDir));
 }
 

@@ -153,6 +153,10 @@ private:
     // The HTML manual in the data folder's "manual/"; empty when none is there.
     QString htmlManualPath() const;
     void setDeviceCheckMarks(bool shown);
+    // CMainFrameView.cpp
+    void setUpPreviewZoom();
+    void OnViewCommand(int command);
+    void previewZoomChanged(int zoom);
     // CMainFrameToolBar.cpp
     void createToolBar();
     void fitToolButtons();

@@ -31,6 +31,8 @@ void CMainFrame::OnCommand(int command)
         OnEditCommand(command);
     else if (command >= ToolsSearchCommand && command <= ToolsCheckScreenCommand)
         OnToolsCommand(command);
+    else if (command >= ViewZoomInCommand && command <= ViewActualSizeCommand)
+        OnViewCommand(command);
     else if (command >= OptionsSoftwareCommand && command <= OptionsImageEditorCommand)
         OnOptionsCommand(command);
     else if (command >= FirstLanguageCommand && command <= LastLanguageCommand)

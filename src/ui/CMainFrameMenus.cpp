@@ -59,6 +59,11 @@ constexpr MenuItem EditItems[] = {
     { 724, u"添加时间", u"addTime" },
     { 725, u"添加计时", u"addCount" },
 };
+constexpr MenuItem ViewItems[] = {
+    { 790, u"放大", u"zoomIn" },
+    { 791, u"缩小", u"zoomOut" },
+    { 792, u"实际大小", u"actualSize" },
+};
 constexpr MenuItem ToolsItems[] = {
     { 740, u"查找屏", u"searchScreen" },
     { 741, u"校正时间", u"checktime" },
@@ -93,13 +98,14 @@ struct Menu {
 const Menu MainMenus[] = {
     { u"文件(&F)", u"file", FileItems },
     { u"编辑(&E)", u"edit", EditItems },
+    { u"视图(&V)", u"view", ViewItems },
     { u"工具(&T)", u"tool", ToolsItems },
     { u"选项(&O)", u"option", OptionsItems },
     { u"帮助(&H)", u"help", HelpItems },
 };
 
 constexpr int FileMenuIndex = 0;
-constexpr int OptionsMenuIndex = 3;
+constexpr int OptionsMenuIndex = 4;
 constexpr int RecentMenuPosition = 8;
 constexpr int LanguageMenuPosition = 0;
 

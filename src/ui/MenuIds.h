@@ -21,6 +21,11 @@ constexpr int ToolsScreenParaCommand = 746;
 constexpr int ToolsFirmwareCommand = 747;
 constexpr int ToolsCheckScreenCommand = 748;
 
+// View menu: the preview's zoom
+constexpr int ViewZoomInCommand = 790;
+constexpr int ViewZoomOutCommand = 791;
+constexpr int ViewActualSizeCommand = 792;
+
 // Options menu
 constexpr int OptionsSoftwareCommand = 760;
 constexpr int OptionsCommCommand = 761;

@@ -1,8 +1,13 @@
 #include "ui/PreviewDialog.h"
 
-#include <QImage>
+#include "render/LedView.h"
+#include "ui/LedViewWidget.h"
+
 #include <QLabel>
-#include <QPixmap>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace tessel {
@@ -13,13 +18,18 @@ constexpr int TitleHeight = 20;
 constexpr int Border = 2;
 // A captioned window is never narrower than its caption needs.
 constexpr int MinimumWidth = 120;
+// One notch of a mouse wheel, in eighths of a degree.
+constexpr int WheelNotch = 120;
+// The smallest picture area kept when the pane is tiny.
+constexpr int MinimumClient = 24;
 
 } // namespace
 
 PreviewDialog::PreviewDialog(QWidget* parent)
     : QFrame(parent)
     , titleStrip_(new QLabel(this))
-    , pictureLabel_(new QLabel(this))
+    , scrollArea_(new QScrollArea(this))
+    , view_(new LedViewWidget)
 {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(Border);
@@ -36,7 +46,13 @@ PreviewDialog::PreviewDialog(QWidget* parent)
     titleStrip_->setIndent(4);
     titleStrip_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    pictureLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setWidgetResizable(false);
+    scrollArea_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    scrollArea_->setWidget(view_);
+    scrollArea_->viewport()->setAutoFillBackground(true);
+    scrollArea_->viewport()->setPalette(framePalette);
+    scrollArea_->viewport()->installEventFilter(this);
     fitToPicture();
 }
 
@@ -53,26 +69,107 @@ QString PreviewDialog::title() const
 
 QImage PreviewDialog::picture() const
 {
-    return pictureLabel_->pixmap().toImage();
+    return view_->picture();
 }
 
 void PreviewDialog::ShowPreviewPicture(const QImage& picture)
 {
     if (picture.isNull())
         return;
-    pictureLabel_->setPixmap(QPixmap::fromImage(picture));
+    view_->setPicture(picture);
     fitToPicture();
+}
+
+int PreviewDialog::zoom() const
+{
+    return view_->zoom();
+}
+
+void PreviewDialog::setZoom(int zoom)
+{
+    const int clamped = ClampPreviewZoom(zoom);
+    if (clamped == view_->zoom())
+        return;
+    view_->setZoom(clamped);
+    fitToPicture();
+    emit zoomChanged(clamped);
+}
+
+void PreviewDialog::zoomIn()
+{
+    setZoom(zoom() + 1);
+}
+
+void PreviewDialog::zoomOut()
+{
+    setZoom(zoom() - 1);
+}
+
+void PreviewDialog::actualSize()
+{
+    setZoom(MinPreviewZoom);
+}
+
+void PreviewDialog::setPageColumns(int columns)
+{
+    view_->setPageColumns(columns);
 }
 
 void PreviewDialog::fitToPicture()
 {
-    const QSize pictureSize = pictureLabel_->pixmap().isNull() ? QSize(0, 0) : pictureLabel_->pixmap().size();
+    const QSize pictureSize = view_->size();
     const int titleWidth
         = titleStrip_->fontMetrics().horizontalAdvance(titleStrip_->text()) + 2 * titleStrip_->indent();
-    const int clientWidth = std::max({ pictureSize.width(), titleWidth, MinimumWidth - 2 * Border });
+    const int captionWidth = std::max(titleWidth, MinimumWidth - 2 * Border);
+    // The pane bounds the window; the picture scrolls inside when larger.
+    int maxWidth = QWIDGETSIZE_MAX;
+    int maxHeight = QWIDGETSIZE_MAX;
+    if (const QWidget* pane = parentWidget(); pane && !pane->size().isEmpty()) {
+        maxWidth = std::max(MinimumClient, pane->width() - 2 * Border);
+        maxHeight = std::max(MinimumClient, pane->height() - 2 * Border - TitleHeight);
+    }
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollArea_);
+    int width = pictureSize.width();
+    int height = pictureSize.height();
+    bool across = width > maxWidth;
+    if (across)
+        height += bar;
+    const bool down = height > maxHeight;
+    if (down) {
+        width += bar;
+        if (!across && width > maxWidth) {
+            across = true;
+            height += bar;
+        }
+    }
+    const int clientWidth = std::max(std::min(width, maxWidth), captionWidth);
+    const int clientHeight = std::min(height, maxHeight);
     titleStrip_->setGeometry(Border, Border, clientWidth, TitleHeight);
-    pictureLabel_->setGeometry(Border, Border + TitleHeight, pictureSize.width(), pictureSize.height());
-    setGeometry(0, 0, clientWidth + 2 * Border, pictureSize.height() + TitleHeight + 2 * Border);
+    scrollArea_->setGeometry(Border, Border + TitleHeight, clientWidth, clientHeight);
+    setGeometry(0, 0, clientWidth + 2 * Border, clientHeight + TitleHeight + 2 * Border);
+}
+
+bool PreviewDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == scrollArea_->viewport() && event->type() == QEvent::Wheel) {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            // Fine-grained wheels and touch pads send fractions of a notch:
+            // a zoom step is taken per whole notch.
+            wheelSteps_ += wheel->angleDelta().y();
+            while (wheelSteps_ >= WheelNotch) {
+                wheelSteps_ -= WheelNotch;
+                zoomIn();
+            }
+            while (wheelSteps_ <= -WheelNotch) {
+                wheelSteps_ += WheelNotch;
+                zoomOut();
+            }
+            wheel->accept();
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 } // namespace tessel

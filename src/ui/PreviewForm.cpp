@@ -21,4 +21,11 @@ void PreviewForm::FirstSetUp()
     dialog_->show();
 }
 
+void PreviewForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (dialog_)
+        dialog_->fitToPicture();
+}
+
 } // namespace tessel

@@ -16,6 +16,10 @@ public:
     void FirstSetUp();
     PreviewDialog* previewDialog() const { return dialog_; }
 
+protected:
+    // The preview window scrolls within the pane, so it follows its size.
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     PreviewDialog* dialog_ = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "ui/FileTypeFilter.h"
 #include "ui/ColourPickerButton.h"
 #include "ui/InsertImageDialog.h"
+#include "ui/PictureImportDialog.h"
 #include "ui/ProgramView.h"
 #include "ui/PropertyFormIds.h"
 #include "ui/YOffsetDialog.h"
@@ -24,6 +25,9 @@ PropertyForm::PropertyForm(AppData& data, const LanguageTable& texts, QWidget* p
     , texts_(texts)
     , fileChooser_([this](QWidget* owner, const QString& filter) {
         return QFileDialog::getOpenFileName(owner, QString(), QString(), localFileFilter(filter, texts_));
+    })
+    , pictureImporter_([this](QWidget* owner, const QString& path) {
+        return PictureImportDialog::pictureFor(owner, data_, texts_, path);
     })
 {
     // The fixed rectangles of the controls are sized for the badge's home

@@ -41,7 +41,7 @@ constexpr uint8_t NoKindShown = 255;
 class PropertyForm : public QWidget {
     Q_OBJECT
 public:
-    // Asks for an existing file with the filter ("Image file(*.bmp)"); an
+    // Asks for an existing file with the filter ("Image file(*.bmp ...)"); an
     // empty path is a cancel. Replaceable so that tests can choose.
     using FileChooser = std::function<QString(QWidget* parent, const QString& filter)>;
 
@@ -53,6 +53,10 @@ public:
     // The frame's RefreshPreview, called after every edit that changes the picture.
     void setRefreshPreview(std::function<void()> refresh);
     void setFileChooser(FileChooser chooser);
+    // The picture file an image program takes for a chosen one: the same, or
+    // a conversion made for the LEDs; empty when the user cancels.
+    using PictureImporter = std::function<QString(QWidget* parent, const QString& path)>;
+    void setPictureImporter(PictureImporter importer) { pictureImporter_ = std::move(importer); }
 
     // Creates the controls and the three pop-up windows, sets their texts and
     // fills the colour lists. Only the first call does anything.
@@ -136,6 +140,7 @@ private:
     ProgramView* tree_ = nullptr;
     std::function<void()> refreshPreview_;
     FileChooser fileChooser_;
+    PictureImporter pictureImporter_;
     bool setUp_ = false;
     bool loaded_ = false;
     uint8_t shownKind_ = NoKindShown;

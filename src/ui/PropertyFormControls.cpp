@@ -308,9 +308,13 @@ void PropertyForm::onNameChanged(const QString& name)
 void PropertyForm::browse()
 {
     const bool image = fileKind_ == static_cast<uint8_t>(ItemKind::Image);
-    const QString path
-        = fileChooser_(this, image ? QStringLiteral("Image file(*.bmp)") : QStringLiteral("Gif file(*.gif)"));
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    const QString chosen = fileChooser_(this,
+        image ? QStringLiteral("Image file(*.bmp *.png *.jpg *.jpeg *.gif)") : QStringLiteral("Gif file(*.gif)"));
+    if (chosen.isEmpty() || !QFileInfo(chosen).isFile())
+        return;
+    // A picture not made for the LEDs is converted first; the chosen file stays as it is.
+    const QString path = image ? pictureImporter_(this, chosen) : chosen;
+    if (path.isEmpty())
         return;
     filePathEdit_->setText(path);
     if (!image)

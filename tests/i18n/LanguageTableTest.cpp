@@ -60,6 +60,7 @@ TEST(LanguageTable, KeysFollowTheFixedOrder)
     EXPECT_EQ(keys[94], u"effectActionMatrix30");
     EXPECT_EQ(keys[149], u"msg0");
     EXPECT_EQ(keys[167], u"tip0");
+    EXPECT_EQ(keys[206], u"yOffset_");
     EXPECT_EQ(keys.back(), u"yOffset_");
     QSet<QString> folded;
     for (const QString& key : keys)

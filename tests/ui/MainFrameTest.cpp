@@ -98,7 +98,7 @@ TEST_F(MainFrameWindowTest, TheEditMenuOffersDeleteAndTheTwoAddItemsInEveryLangu
     EXPECT_EQ(usableItems(1), offered);
     frame->OnLanguageCommand(771);
     EXPECT_EQ(usableItems(1), offered);
-    EXPECT_EQ(usableItems(2), (QList<int> { 740, 742, 744, 745, 746 }));
+    EXPECT_EQ(usableItems(3), (QList<int> { 740, 742, 744, 745, 746 }));
     EXPECT_EQ(visibleButtons(), (QList<int> { 1100, 0, 1101, 1102, 1106, 0, 1108, 1110, 1111 }));
 }
 
@@ -240,8 +240,8 @@ TEST_F(MainFrameWindowTest, ALanguageSwitchRetextsMenusToolBarTreeAndPreview)
     frame->OnLanguageCommand(775);
     EXPECT_EQ(frame->menuBar()->actions().at(0)->text(), text(u"file"));
     EXPECT_EQ(menu(0)->actions().at(10)->text(), text(u"exit"));
-    EXPECT_EQ(menu(2)->actions().at(8)->text(), text(u"setScreenPara"));
-    EXPECT_EQ(menu(3)->actions().at(0)->menu(), frame->languageMenu());
+    EXPECT_EQ(menu(3)->actions().at(8)->text(), text(u"setScreenPara"));
+    EXPECT_EQ(menu(4)->actions().at(0)->menu(), frame->languageMenu());
     EXPECT_EQ(frame->toolButton(1100)->text(), text(u"search"));
     EXPECT_EQ(tree().rootNode()->text(0), rootLabel(0));
     EXPECT_EQ(frame->previewPane()->previewDialog()->title(), text(u"previewTitle"));

@@ -150,7 +150,7 @@ TEST_F(PropertyFormControlsTest, BrowsingTakesAnExistingFileByKind)
     const int before = refreshes;
     answer = folder.filePath(u"missing.bmp"_qs);
     browse->click();
-    EXPECT_EQ(filter, u"Image file(*.bmp)"_qs);
+    EXPECT_EQ(filter, u"Image file(*.bmp *.png *.jpg *.jpeg *.gif)"_qs);
     EXPECT_TRUE(path->text().isEmpty());
     EXPECT_EQ(data.modified, 0);
     answer = bmp;

@@ -45,6 +45,7 @@ protected:
         pane->setGeometry(0, 450, 1137, 240);
         tree->setPropertyPane(pane);
         pane->setTreePane(tree);
+        pane->setPictureImporter([](QWidget*, const QString& path) { return path; });
         pane->setRefreshPreview([this] {
             ++refreshes;
             if (Program* program = tree->SelectedProgram())

@@ -1,5 +1,7 @@
 #include "MainFrameTestSupport.h"
 
+#include "ui/MenuIds.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QShortcut>
@@ -150,6 +152,10 @@ TEST_F(StartUpTest, TheFileCommandsHaveTheDesktopsKeys)
     // Delete acts in the tree only, never in the text editor or a name field.
     EXPECT_EQ(frame->action(720)->shortcut(), QKeySequence(QKeySequence::Delete));
     EXPECT_EQ(frame->action(720)->shortcutContext(), Qt::WidgetShortcut);
+    // The preview's zoom keys.
+    EXPECT_TRUE(frame->action(ViewZoomInCommand)->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl++"))));
+    EXPECT_TRUE(frame->action(ViewZoomOutCommand)->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+-"))));
+    EXPECT_TRUE(frame->action(ViewActualSizeCommand)->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+0"))));
 }
 
 TEST_F(StartUpTest, ClosingWritesTheSettings)

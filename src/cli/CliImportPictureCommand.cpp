@@ -1,0 +1,125 @@
+// tessel-cli import-picture: a picture of any size and format turned into a
+// BMP of the screen's height whose pixels are black or pure LED colours, so
+// that an image program shows it on the badge exactly as converted.
+#include "cli/CliCommand.h"
+#include "cli/CliOptions.h"
+#include "render/LedPicture.h"
+#include "render/PictureFile.h"
+
+#include <QRegularExpression>
+#include <optional>
+
+namespace tessel::cli {
+
+namespace {
+
+constexpr int MaxRows = 255;
+constexpr int MaxColumns = 2047;
+
+struct Options {
+    QString input;
+    QString output;
+    LedPictureOptions conversion;
+    bool hasScreen = false;
+};
+
+// "RxC", e.g. "12x48"; the columns are checked but only the rows matter.
+std::optional<int> parseScreenRows(const QString& text)
+{
+    const QStringList parts = text.split(QRegularExpression(QStringLiteral("[xX]")));
+    if (parts.size() != 2)
+        return std::nullopt;
+    const auto rows = parseNumber(parts[0], 1, MaxRows);
+    if (!rows || !parseNumber(parts[1], 1, MaxColumns))
+        return std::nullopt;
+    return rows;
+}
+
+std::optional<Options> parseOptions(const QStringList& args)
+{
+    Options options;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == QLatin1String("-o") && hasValue) {
+            options.output = args[++i];
+        } else if (arg == QLatin1String("--screen") && hasValue) {
+            const auto rows = parseScreenRows(args[++i]);
+            if (!rows) {
+                printError(QStringLiteral("--screen wants ROWSxCOLUMNS, rows 1-%1, columns 1-%2: '%3'")
+                               .arg(MaxRows)
+                               .arg(MaxColumns)
+                               .arg(args[i]));
+                return std::nullopt;
+            }
+            options.conversion.rows = *rows;
+            options.hasScreen = true;
+        } else if (arg == QLatin1String("--planes") && hasValue) {
+            const auto planes = parseNumber(args[++i], 0, MaxExtraPlanes);
+            if (!planes) {
+                printError(QStringLiteral("--planes wants 0, 1 or 2: '%1'").arg(args[i]));
+                return std::nullopt;
+            }
+            options.conversion.extraPlanes = *planes;
+        } else if (arg == QLatin1String("--threshold") && hasValue) {
+            const auto threshold = parseNumber(args[++i], 0, 255);
+            if (!threshold) {
+                printError(QStringLiteral("--threshold wants a level from 0 to 255: '%1'").arg(args[i]));
+                return std::nullopt;
+            }
+            options.conversion.threshold = *threshold;
+        } else if (arg == QLatin1String("--dither")) {
+            options.conversion.dithering = Dithering::ErrorDiffusion;
+        } else if (arg == QLatin1String("--invert")) {
+            options.conversion.inversion = Inversion::Inverted;
+        } else if (!arg.startsWith(u'-') && options.input.isEmpty()) {
+            options.input = arg;
+        } else {
+            printError(QStringLiteral("unexpected argument '%1'").arg(arg));
+            return std::nullopt;
+        }
+    }
+    if (options.input.isEmpty() || options.output.isEmpty() || !options.hasScreen) {
+        printError(QStringLiteral("a picture, --screen RxC and -o OUTPUT.bmp are needed"));
+        return std::nullopt;
+    }
+    return options;
+}
+
+QString reasonOf(LedPictureError error, const QString& path)
+{
+    switch (error) {
+    case LedPictureError::TooLarge:
+        return QStringLiteral("'%1' is too large to decode").arg(path);
+    case LedPictureError::TooWide:
+        return QStringLiteral("'%1' at the screen's height would be wider than %2 columns")
+            .arg(path)
+            .arg(MaxPictureColumns);
+    default:
+        return QStringLiteral("'%1' is missing or not a picture").arg(path);
+    }
+}
+
+int importPicture(const QStringList& args)
+{
+    const auto options = parseOptions(args);
+    if (!options)
+        return ExitUsage;
+    const ScaledPicture scaled = LoadScaledPicture(options->input, options->conversion.rows);
+    if (scaled.error != LedPictureError::None) {
+        printError(reasonOf(scaled.error, options->input));
+        return ExitFailure;
+    }
+    if (!WriteLedPicture(ReduceToLeds(scaled.picture, options->conversion), options->output)) {
+        printError(QStringLiteral("cannot write '%1'").arg(options->output));
+        return ExitFailure;
+    }
+    return ExitSuccess;
+}
+
+const CliCommandRegistration importPictureRegistration({ "import-picture",
+    "IN --screen RxC [--planes P] [--threshold T] [--dither] [--invert] -o OUT.bmp", importPicture });
+
+} // namespace
+
+} // namespace tessel::cli
