@@ -39,3 +39,22 @@ fuzz: setup
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD)
+
+# The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer
+# in a build folder of its own, then run. Any undefined behaviour stops the
+# test that meets it; only leaks inside system libraries are suppressed.
+SANITIZE_BUILD ?= build-asan
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+SANITIZE_SUPP = $(CURDIR)/tests/sanitize
+
+.PHONY: check-sanitize
+check-sanitize: setup
+	@test -f $(SANITIZE_BUILD)/build.ninja || cmake -S . -B $(SANITIZE_BUILD) -G Ninja \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSEL_BENCH=OFF \
+		-DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 \
+	LSAN_OPTIONS=suppressions=$(SANITIZE_SUPP)/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+		ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(JOBS)

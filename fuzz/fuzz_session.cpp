@@ -118,7 +118,9 @@ public:
     ScreenParaChoice chosenValues() const override { return {}; }
     void showScreenPara(const ScreenPara& para) override
     {
-        Check(para.xIndex <= MaxXIndex && para.yIndex <= 2 && para.rgb <= MaxRgb);
+        // Id, rgb, oe and polarity are shown as reported; the indices into
+        // the height and width lists must stay inside them.
+        Check(para.xIndex <= MaxXIndex && para.yIndex <= 2);
     }
 };
 

@@ -21,6 +21,9 @@ void CliDeviceHost::armTimer(ExchangeTimer timer, int intervalMs)
     auto& slot = timers_[timer];
     if (!slot) {
         slot = std::make_unique<QTimer>();
+        // Coarse timers may fire up to 5 % early: a time-out must never
+        // come before its 500 ms.
+        slot->setTimerType(Qt::PreciseTimer);
         QObject::connect(slot.get(), &QTimer::timeout, [this, timer] {
             if (onTimer)
                 onTimer(timer);

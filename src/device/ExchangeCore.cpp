@@ -113,11 +113,13 @@ void ExchangeCore::report()
     phase_ = ExchangePhase::Idle;
     const QString key = outcome_.textKey(result_);
     const QString text = key.isEmpty() ? QString() : texts_.text(key);
-    if (data_.afterExcute != 0)
+    const bool inMessageBox = data_.afterExcute != 0;
+    if (inMessageBox)
         host_.showMessageBox(text, outcome_.caption(texts_));
     else
         host_.setStatusText(QStringLiteral("\t") + text);
-    host_.armTimer(StatusClearTimer, StatusClearInterval);
+    if (!inMessageBox || outcome_.statusClearing == StatusClearing::AfterEveryOutcome)
+        host_.armTimer(StatusClearTimer, StatusClearInterval);
     host_.enableToolBar();
 }
 

@@ -2,8 +2,8 @@
 // write the handshake (timer 1625), write a packet and repeat it on reply
 // time-outs (timer 1626, each packet written at most three times), and end:
 // close the link, show the outcome (a message box when the setting
-// afterExcute is set, otherwise status pane 0 as "\t%s"), arm timer 1624 and
-// enable the tool bar again. The exchanges build the packets and read the
+// afterExcute is set, otherwise status pane 0 as "\t%s"), arm timer 1624 as
+// the exchange asks and enable the tool bar again. The exchanges build the packets and read the
 // replies; this part owns the packet being written and where the exchange
 // stands.
 #pragma once
@@ -23,11 +23,17 @@ class LanguageTable;
 
 enum class ExchangePhase { Idle, AwaitHandshake, AwaitReply };
 
+// When timer 1624, which empties status pane 0, is armed at the end of an
+// exchange: after every outcome (the send session), or only after an
+// outcome shown in the status pane (the screen-parameter dialog).
+enum class StatusClearing { AfterEveryOutcome, AfterStatusText };
+
 // How an exchange shows its outcome: the language key of a result's text and
 // the caption of the message box, read when the outcome is shown.
 struct OutcomeTexts {
     QString (*textKey)(ExchangeResult result);
     QString (*caption)(const LanguageTable& texts);
+    StatusClearing statusClearing = StatusClearing::AfterEveryOutcome;
 };
 
 class ExchangeCore {

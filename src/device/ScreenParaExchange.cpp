@@ -18,7 +18,8 @@ ScreenParaExchange::ScreenParaExchange(
     const AppData& data, const LanguageTable& texts, DeviceLink& link, ScreenParaHost& host)
     : data_(data)
     , host_(host)
-    , core_(data, texts, link, host, { ScreenParaResultTextKey, MessageBoxCaption })
+    , core_(data, texts, link, host,
+          { ScreenParaResultTextKey, MessageBoxCaption, StatusClearing::AfterStatusText })
 {
 }
 

@@ -52,15 +52,15 @@ ScreenPara ScreenParaFromReply(const QByteArray& reply)
 {
     ScreenPara para;
     para.name.clear();
-    para.id = std::min<uint8_t>(ReplyByte(reply, ParaOffset::Id), MaxScreenId);
+    para.id = ReplyByte(reply, ParaOffset::Id);
     para.yIndex = YIndexOfHeight(ReplyByte(reply, ParaOffset::Height));
     // The height as taken, never the raw byte: no division by zero.
     const int height = HeightOfIndex(para.yIndex);
     const int width = ReplyByte(reply, ParaOffset::WidthBytes) * 8 + ReplyByte(reply, ParaOffset::WidthBits);
     para.xIndex = static_cast<uint16_t>(std::clamp(width / height - 3, 0, MaxXIndex));
-    para.rgb = std::min<uint8_t>(ReplyByte(reply, ParaOffset::Rgb), MaxRgb);
-    para.oe = std::min<uint8_t>(ReplyByte(reply, ParaOffset::Oe), 1);
-    para.polarity = std::min<uint8_t>(ReplyByte(reply, ParaOffset::Polarity), 1);
+    para.rgb = ReplyByte(reply, ParaOffset::Rgb);
+    para.oe = ReplyByte(reply, ParaOffset::Oe);
+    para.polarity = ReplyByte(reply, ParaOffset::Polarity);
     return para;
 }
 

@@ -38,9 +38,9 @@ ScreenParaChoice ChoiceOf(const ScreenPara& para);
 ScreenParameterBytes ParameterBytesOf(const ScreenParaChoice& choice, uint8_t lastByte);
 
 // The set carried by a 0x05 reply: name empty; a height other than 12 or 14
-// is taken as 16; xIndex = width / height - 3. Values the badge cannot mean
-// are brought into the dialog's ranges: xIndex 0-13, id 0-254, rgb 0-2,
-// oe and polarity 0-1.
+// is taken as 16; xIndex = width / height - 3, kept within the width list
+// (0-13). Id, rgb, oe and polarity are the bytes the badge reported, whatever
+// their value; a dialog's lists select the nearest item they hold.
 ScreenPara ScreenParaFromReply(const QByteArray& reply);
 
 // "name,id,height*width,rgb,oe,polarity", e.g. "K9057R,0,12*48,R,Low,595".

@@ -23,10 +23,10 @@ uint16_t u16(QByteArrayView bytes, int offset)
 
 } // namespace
 
-bool BmpPixelDataIsComplete(QByteArrayView head, qint64 fileSize)
+BmpDataCheck CheckBmpPixelData(QByteArrayView head, qint64 fileSize)
 {
     if (head.size() < 26 || head[0] != 'B' || head[1] != 'M')
-        return true;
+        return {};
     const qint64 dataOffset = u32(head, 10);
     const uint32_t infoSize = u32(head, 14);
     qint64 width = 0;
@@ -43,15 +43,23 @@ bool BmpPixelDataIsComplete(QByteArrayView head, qint64 fileSize)
         bitCount = u16(head, 28);
         compression = u32(head, 30);
     } else {
-        return true;
+        return {};
     }
     if (compression != Uncompressed && compression != BitFields && compression != AlphaBitFields)
-        return true;
-    // Absurd widths are refused by the decoder's own limits.
-    if (width <= 0 || width > 65535 || bitCount <= 0)
-        return true;
+        return {};
+    if (width <= 0 || height <= 0 || bitCount <= 0)
+        return {};
+    // Rows are padded to whole 32-bit words.
+    const qint64 pixelBytes = (width * bitCount + 7) / 8;
     const qint64 stride = (width * bitCount + 31) / 32 * 4;
-    return dataOffset + stride * height <= fileSize;
+    // A header may claim far more rows than the file holds: no overflow.
+    if (height > fileSize / stride + 1)
+        return { BmpPixelData::Incomplete, 0 };
+    const qint64 missing = dataOffset + stride * height - fileSize;
+    if (missing <= 0)
+        return {};
+    const bool onlyPadding = missing <= stride - pixelBytes;
+    return { onlyPadding ? BmpPixelData::LacksLastRowPadding : BmpPixelData::Incomplete, missing };
 }
 
 } // namespace tessel

@@ -2,20 +2,30 @@
 
 #include "render/FontSubstitutions.h"
 
+#include <QGuiApplication>
 #include <algorithm>
 
 namespace tessel {
 
 int FontPixelHeight(int twips)
 {
-    return std::clamp(twips / TwipsPerPixel, 1, MaxFontPixels);
+    return std::clamp(twips / TwipsPerPixel, 0, MaxFontPixels);
 }
 
 QFont FontForFormat(const CharFormat& format)
 {
     InstallFontSubstitutions();
     QFont font(format.face);
-    font.setPixelSize(FontPixelHeight(format.twips));
+    if (const int pixels = FontPixelHeight(format.twips); pixels > 0) {
+        font.setPixelSize(pixels);
+    } else {
+        // No height: the platform's default size, that of the application font.
+        const QFont platform = QGuiApplication::font();
+        if (platform.pixelSize() > 0)
+            font.setPixelSize(platform.pixelSize());
+        else
+            font.setPointSizeF(platform.pointSizeF());
+    }
     font.setWeight(format.bold ? QFont::Bold : QFont::Normal);
     font.setItalic(format.italic);
     font.setUnderline(format.underline);

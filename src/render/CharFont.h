@@ -10,11 +10,12 @@
 namespace tessel {
 
 constexpr int TwipsPerPixel = 15;
-// Larger heights are drawn at this height: no screen is taller than 255 rows,
-// and giant glyphs would cost time and memory for nothing.
-constexpr int MaxFontPixels = 1024;
+// The tallest character a format carries: 32767 twips, the largest size the
+// RTF reader takes (\fs3276). Taller heights are drawn at this height.
+constexpr int MaxFontPixels = 32767 / TwipsPerPixel;
 
-// twips ÷ 15, truncated, within 1 … MaxFontPixels.
+// twips ÷ 15, truncated, at most MaxFontPixels; 0 (below 15 twips, or a
+// negative height) asks for the platform's default size.
 int FontPixelHeight(int twips);
 
 // Face, pixel height, weight (bold or normal), italic and underline of the

@@ -2,11 +2,27 @@
 
 #include "render/BmpFileCheck.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
 namespace tessel {
+
+namespace {
+
+QImage decode(QIODevice& device)
+{
+    QImageReader reader(&device);
+    reader.setDecideFormatFromContent(true);
+    reader.setAllocationLimit(PictureAllocationLimitMB);
+    QImage picture = reader.read();
+    if (picture.isNull())
+        return {};
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
 
 QImage LoadPicture(const QString& path)
 {
@@ -16,19 +32,22 @@ QImage LoadPicture(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    if (!BmpPixelDataIsComplete(file.peek(BmpHeaderBytes), file.size()))
+    const BmpDataCheck check = CheckBmpPixelData(file.peek(BmpHeaderBytes), file.size());
+    switch (check.state) {
+    case BmpPixelData::Complete:
+        return decode(file);
+    case BmpPixelData::Incomplete:
         return {};
-    QImageReader reader(&file);
-    reader.setDecideFormatFromContent(true);
-    reader.setAllocationLimit(PictureAllocationLimitMB);
-    // A header may claim any size: refuse absurd ones before decoding.
-    const QSize claimed = reader.size();
-    if (claimed.isValid() && claimed.width() > MaxPictureColumns)
-        return {};
-    QImage picture = reader.read();
-    if (picture.isNull() || picture.width() > MaxPictureColumns)
-        return {};
-    return picture.convertToFormat(QImage::Format_RGB32);
+    case BmpPixelData::LacksLastRowPadding:
+        break;
+    }
+    // The decoder would drop the last row for want of its padding: decode
+    // the file with the padding restored.
+    QByteArray bytes = file.readAll();
+    bytes.append(check.missingBytes, '\0');
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return decode(buffer);
 }
 
 } // namespace tessel

@@ -119,6 +119,71 @@ private:
     int fill_ = 0;
 };
 
+// Characters a line layout measures by their role rather than by their
+// glyph: a tab runs to the next tab stop, a paragraph or line separator and a
+// soft hyphen take no room. Measured alone they have their glyph's advance.
+bool measuredByRole(QChar c)
+{
+    switch (c.unicode()) {
+    case u'\t':
+    case u'\n':
+    case u'\r':
+    case 0x00AD:
+    case 0x2028:
+    case 0x2029:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Calls run(start, length) for the stretches of `text` between characters
+// measured by role, and role(index) for each of those characters, in order.
+template <typename Run, typename Role> void splitAtRoles(QStringView text, Run run, Role role)
+{
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!measuredByRole(text[i]))
+            continue;
+        if (i > start)
+            run(start, i - start);
+        role(i);
+        start = i + 1;
+    }
+    if (start < text.size())
+        run(start, text.size() - start);
+}
+
+// The width of `text` drawn as one line, each character measured by role
+// taking the advance it has alone, as in the per-character layout.
+int lineWidth(const QFontMetrics& metrics, QStringView text)
+{
+    int width = 0;
+    splitAtRoles(
+        text,
+        [&](qsizetype start, qsizetype length) {
+            width += metrics.horizontalAdvance(text.mid(start, length).toString());
+        },
+        [&](qsizetype i) { width += metrics.horizontalAdvance(text[i]); });
+    return width;
+}
+
+// Draws `text` as one line from `origin` (on the baseline), measured as
+// lineWidth measures it. Characters measured by role draw nothing.
+void drawLine(QPainter& painter, const QFontMetrics& metrics, QPoint origin, const QString& text)
+{
+    int x = origin.x();
+    splitAtRoles(
+        QStringView(text),
+        [&](qsizetype start, qsizetype length) {
+            const QString run = start == 0 && length == text.size() ? text : text.mid(start, length);
+            painter.drawText(QPoint(x, origin.y()), run);
+            if (start + length < text.size())
+                x += metrics.horizontalAdvance(run);
+        },
+        [&](qsizetype i) { x += metrics.horizontalAdvance(text[i]); });
+}
+
 int codeUnitsOfCharacter(const QString& text, int p)
 {
     return p + 1 < text.size() && text[p].isHighSurrogate() && text[p + 1].isLowSurrogate() ? 2 : 1;
@@ -131,7 +196,9 @@ Layout layOutCharacters(const ScreenGeometry& g, const TextItem& item, const Ric
     const QString& text = rich.text;
     const int n = std::min<int>(text.size(), static_cast<int>(rich.formats.size()));
     int p = 0;
-    while (p < n && pen.x() < MaxStripColumns) {
+    // Past MaxStripLeds columns the strip is refused whatever follows; the
+    // walk stops there and the pen column stays far from overflowing.
+    while (p < n && pen.x() <= MaxStripLeds) {
         Piece piece;
         piece.start = p;
         if (auto size = n - p >= IconCodeLength ? ParseIconCode(QStringView(text).mid(p)) : std::nullopt) {
@@ -154,7 +221,7 @@ Layout layOutCharacters(const ScreenGeometry& g, const TextItem& item, const Ric
         p += piece.length;
         layout.pieces.push_back(piece);
     }
-    layout.width = std::min(pen.x(), MaxStripColumns);
+    layout.width = pen.x();
     return layout;
 }
 
@@ -165,8 +232,8 @@ Layout layOutWhole(const RichText& rich, FontCache& fonts)
     piece.length = rich.length();
     piece.format = rich.formats.empty() ? &rich.insertionFormat : &rich.formats.front();
     piece.font = &fonts.get(*piece.format);
-    piece.cellWidth = piece.font->metrics.horizontalAdvance(rich.text);
-    piece.advance = std::min(piece.cellWidth, MaxStripColumns);
+    piece.cellWidth = lineWidth(piece.font->metrics, rich.text);
+    piece.advance = piece.cellWidth;
     layout.pieces.push_back(piece);
     layout.width = piece.advance;
     layout.drawnRight = piece.advance;
@@ -204,7 +271,7 @@ QImage drawCell(const Piece& piece, const CellKey& key, int drawHeight)
     painter.fillRect(QRect(0, top, piece.cellWidth, lineHeight), QColor(key.background));
     painter.setFont(piece.font->font);
     painter.setPen(QColor(key.text));
-    painter.drawText(QPoint(0, top + metrics.ascent()), key.characters);
+    drawLine(painter, metrics, QPoint(0, top + metrics.ascent()), key.characters);
     return cell;
 }
 
@@ -344,7 +411,7 @@ QImage RasterizeText(
     const QImage canvas = drawCanvas(layout, text.text, g.drawHeight, dataDir);
     const InkRows ink = FindInkRows(canvas, layout.width, g.drawHeight);
     const int pad = horizontalPad(g, item, layout.width);
-    if (pad + layout.width <= 0 || g.rows == 0)
+    if (pad + layout.width <= 0 || g.rows == 0 || qint64(pad + layout.width) * g.rows > MaxStripLeds)
         return {};
     return cutStrip(canvas, g.rows, bandTop(g, item, ink), pad, layout.width);
 }

@@ -33,6 +33,9 @@ void CMainFrame::createTimers()
     static constexpr ExchangeTimer Timers[3] = { StatusClearTimer, HandshakeTimer, ReplyTimer };
     for (int i = 0; i < 3; ++i) {
         auto* timer = new QTimer(this);
+        // Coarse timers may fire up to 5 % early: a time-out must never
+        // come before its 500 ms.
+        timer->setTimerType(Qt::PreciseTimer);
         const ExchangeTimer id = Timers[i];
         connect(timer, &QTimer::timeout, this, [this, id] { session_->OnTimer(id); });
         timers_[i] = timer;

@@ -1,5 +1,7 @@
 #include "ui/PictureImportDialog.h"
 
+#include "files/ProgramPath.h"
+
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
 #include "render/LedView.h"
@@ -36,9 +38,7 @@ constexpr int MaxNumberedNames = 9999;
 QString outputFolder(const AppData& data)
 {
     if (!data.currentPath.isEmpty()) {
-        const QFileInfo program(QDir::isRelativePath(data.currentPath) ? data.exeDir + data.currentPath
-                                                                        : data.currentPath);
-        return program.absolutePath();
+        return QFileInfo(resolveProgramPath(data, data.currentPath)).absolutePath();
     }
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QDir().mkpath(documents);

@@ -33,9 +33,11 @@ PreviewDialog::PreviewDialog(QWidget* parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(Border);
+    // The client area is the picture; where the caption is wider, the rest
+    // shows the preview pane's grey, never black that would pass for unlit LEDs.
     setAutoFillBackground(true);
     QPalette framePalette = palette();
-    framePalette.setColor(QPalette::Window, QColor(0, 0, 0));
+    framePalette.setColor(QPalette::Window, QColor(171, 171, 171));
     setPalette(framePalette);
 
     titleStrip_->setAutoFillBackground(true);

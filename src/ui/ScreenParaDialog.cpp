@@ -200,6 +200,9 @@ void ScreenParaDialog::createTimers()
 {
     for (int i = 0; i < 3; ++i) {
         auto* timer = new QTimer(this);
+        // Coarse timers may fire up to 5 % early: a time-out must never
+        // come before its 500 ms.
+        timer->setTimerType(Qt::PreciseTimer);
         const ExchangeTimer id = Timers[i];
         connect(timer, &QTimer::timeout, this, [this, id] { OnTimer(id); });
         timers_[i] = timer;

@@ -126,6 +126,8 @@ TEST_F(ScreenParaExchangeTest, MessageBoxSerialAndBusy)
     deliver();
     ASSERT_EQ(host.messageBoxes.size(), 1u);
     EXPECT_EQ(host.messageBoxes[0], std::make_pair(QString("TIP2"), QString("SCREEN PARAMETERS")));
+    // Status pane 0 got no text, so nothing is armed to empty it.
+    EXPECT_FALSE(host.isArmed(StatusClearTimer));
 
     data.commType = 1;
     const int opens = badge.openCount();
@@ -158,10 +160,12 @@ TEST(ScreenParaFields, ReplyIntoASet)
     odd[9] = 4;
     odd[10] = 4;
     para = ScreenParaFromReply(odd);
-    EXPECT_EQ(para.id, 254);
-    EXPECT_EQ(para.rgb, 2);
-    EXPECT_EQ(para.oe, 1);
-    EXPECT_EQ(para.polarity, 1);
+    // What the badge reported is kept; only the lists' selections are bounded.
+    EXPECT_EQ(para.id, 255);
+    EXPECT_EQ(para.rgb, 9);
+    EXPECT_EQ(para.oe, 4);
+    EXPECT_EQ(para.polarity, 4);
+    EXPECT_EQ(ScreenParaSummary(para), ",255,14*56,RGB,Hign,5026");
 }
 
 TEST(ScreenParaFields, SummaryAndParameterBytes)

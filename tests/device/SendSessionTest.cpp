@@ -406,6 +406,7 @@ TEST_F(SendSessionTest, OutcomeInAMessageBoxAndStatusCleared)
     ASSERT_EQ(host.messageBoxes.size(), 1u);
     EXPECT_EQ(host.messageBoxes[0], std::make_pair(QString("TIP0"), QString("Tessel")));
     EXPECT_EQ(host.statusTexts, QStringList({ "\tMSG0" }));
+    EXPECT_TRUE(host.isArmed(StatusClearTimer));
 
     session.OnTimer(StatusClearTimer);
     EXPECT_EQ(host.status(), QString());

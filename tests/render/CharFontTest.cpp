@@ -3,6 +3,7 @@
 #include "RenderFixtures.h"
 
 #include <QFontInfo>
+#include <QGuiApplication>
 
 using namespace tessel;
 using namespace tessel::test;
@@ -11,8 +12,15 @@ TEST(CharFont, PixelHeightIsTwipsOverFifteenTruncated)
 {
     EXPECT_EQ(FontForFormat(redArial(180)).pixelSize(), 12);
     EXPECT_EQ(FontForFormat(redArial(229)).pixelSize(), 15);
-    EXPECT_EQ(FontPixelHeight(14), 1);
+    // The tallest size the RTF reader takes (\fs3276) keeps its height.
+    EXPECT_EQ(FontForFormat(redArial(32760)).pixelSize(), 2184);
     EXPECT_EQ(FontPixelHeight(1000000), MaxFontPixels);
+    // Below one pixel: the platform's default size, not a one-pixel font.
+    for (int twips : { 14, 0, -30 }) {
+        const QFont font = FontForFormat(redArial(twips));
+        EXPECT_EQ(font.pixelSize(), -1) << twips;
+        EXPECT_EQ(font.pointSizeF(), QGuiApplication::font().pointSizeF()) << twips;
+    }
     // setStyleHint resets the strategy: it must survive the font's making.
     EXPECT_TRUE(FontForFormat(redArial()).styleStrategy() & QFont::NoAntialias);
 }

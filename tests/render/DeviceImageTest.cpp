@@ -162,3 +162,62 @@ TEST_F(DeviceImageTest, ImagesASendCannotAnnounceAreRefused)
     EXPECT_FALSE(image.tooManyPrograms);
     EXPECT_TRUE(image.bytes.isEmpty());
 }
+
+TEST_F(DeviceImageTest, TextsWiderThan65535ColumnsCountEveryColumn)
+{
+    // 300 icons 12 + 254 columns apart: 79800 columns, scrolled with a
+    // screen of blank columns after them.
+    QString icons;
+    for (int i = 0; i < 300; ++i)
+        icons += QStringLiteral("[A000]");
+    addText(icons, 2).text()->charSpacing = 255;
+    data.trimSpace = 0;
+    const DeviceImageBuild image = build();
+    ASSERT_EQ(image.programCount, 1);
+    EXPECT_EQ(uint8_t(image.bytes[18]) | uint8_t(image.bytes[19]) << 8, 1664);
+    EXPECT_EQ(uint8_t(image.bytes[20]) | uint8_t(image.bytes[21]) << 8, 24);
+    ASSERT_EQ(image.bytes.size(), 8 + 16 + 1664 * 72);
+    // The first icon is drawn; icons beyond the canvas stay unlit.
+    EXPECT_EQ(image.bytes.mid(24, 2), QByteArray("\xFF\xF0", 2));
+    EXPECT_EQ(image.bytes.mid(24 + 1663 * 72), QByteArray(72, '\0'));
+}
+
+TEST_F(DeviceImageTest, WideLargeAndUnpaddedPicturesAreEncoded)
+{
+    // 70000 columns: 1459 frames of 48.
+    const QString wide = folder.path(QStringLiteral("wide.png"));
+    QImage wideImage = filled(70000, 12, Black);
+    wideImage.setPixel(69999, 0, qRgb(255, 0, 0));
+    ASSERT_TRUE(wideImage.save(wide));
+    addImage(wide);
+    // 6000 × 6000 pixels decode to 144 MB, beyond Qt's default limit.
+    const QString large = folder.path(QStringLiteral("large.png"));
+    ASSERT_TRUE(filled(6000, 6000, qRgb(255, 0, 0)).save(large));
+    addImage(large);
+    // A 24-bit BMP whose file ends with the last pixel, before the padding
+    // of its last row (3 pixels: 9 bytes of a 12-byte row).
+    const QString unpadded = folder.path(QStringLiteral("unpadded.bmp"));
+    ASSERT_TRUE(filled(3, 12, qRgb(255, 0, 0)).save(unpadded, "BMP"));
+    QFile cut(unpadded);
+    ASSERT_TRUE(cut.resize(cut.size() - 3));
+    addImage(unpadded);
+
+    const DeviceImageBuild image = build();
+    ASSERT_EQ(image.programCount, 3);
+    EXPECT_EQ(uint8_t(image.bytes[18]) | uint8_t(image.bytes[19]) << 8, 1459);
+    EXPECT_EQ(uint8_t(image.bytes[34]) | uint8_t(image.bytes[35]) << 8, 125);
+    EXPECT_EQ(uint8_t(image.bytes[50]) | uint8_t(image.bytes[51]) << 8, 1);
+    const int frames = 8 + 3 * 16;
+    // The last column of the wide picture is the last of its frames.
+    EXPECT_EQ(uint8_t(image.bytes[frames + 1458 * 72 + 1]), 0x01);
+    // Every row of the unpadded picture is lit, its top row included.
+    const QByteArray last = image.bytes.right(72);
+    for (int row = 0; row < 12; ++row)
+        EXPECT_EQ(uint8_t(last[row * 6]), 0xE0) << row;
+
+    // Missing more than the padding: refused as before.
+    ASSERT_TRUE(cut.resize(cut.size() - 1));
+    data.clearPrograms();
+    addImage(unpadded);
+    EXPECT_EQ(build().programCount, 0);
+}

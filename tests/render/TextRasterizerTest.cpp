@@ -226,6 +226,22 @@ TEST_F(RasterizerTest, ArabicModeDrawsTheWholeTextInTheFirstFormat)
     EXPECT_FALSE(RasterizeText(geometry(12, 48), item, arabic, folder.exeDir()).isNull());
 }
 
+TEST_F(RasterizerTest, ArabicModeMeasuresTabsAndBreaksAsCharacters)
+{
+    TextItem whole = plainText(2);
+    whole.arabic = 1;
+    // A tab is not widened to a tab stop, a paragraph break is not dropped.
+    const int l = advanceOf(u'l');
+    const QImage mixed = rasterize(QStringLiteral("l\tl\rl"), whole);
+    EXPECT_EQ(mixed.width(), 3 * l + advanceOf(u'\t') + advanceOf(u'\r'));
+    // The runs on either side of a tab are drawn where they are measured.
+    EXPECT_FALSE(
+        columnIsBlack(mixed, l + advanceOf(u'\t')) && columnIsBlack(mixed, l + advanceOf(u'\t') + 1));
+    const QImage breakOnly = rasterize(QStringLiteral("\r"), whole);
+    ASSERT_FALSE(breakOnly.isNull());
+    EXPECT_EQ(breakOnly.width(), rasterize(QStringLiteral("\r"), plainText(2)).width());
+}
+
 TEST_F(RasterizerTest, SpacesOnlyGiveABlackStrip)
 {
     const QImage strip = rasterize(QStringLiteral("   "), plainText(2));
@@ -255,6 +271,23 @@ TEST_F(RasterizerTest, ColumnsBeyondTheCanvasAreNotInk)
     EXPECT_EQ(strip.pixel(CanvasColumns - 1, 0), White);
     EXPECT_TRUE(columnIsBlack(strip, CanvasColumns));
     EXPECT_TRUE(columnIsBlack(strip, 10799));
+}
+
+TEST_F(RasterizerTest, ContentWidthCountsTheWholeText)
+{
+    QString text;
+    for (int i = 0; i < 300; ++i)
+        text += QStringLiteral("[A000]");
+    // 300 × (12 + 254) columns, far beyond the canvas.
+    const QImage strip = rasterize(text, plainText(2, 255));
+    ASSERT_EQ(strip.width(), 79800);
+    EXPECT_FALSE(columnIsBlack(strip, 0));
+    EXPECT_TRUE(columnIsBlack(strip, 79799));
+    // A strip no send could carry is not made.
+    QString longer;
+    for (int i = 0; i < 120; ++i)
+        longer += text;
+    EXPECT_TRUE(rasterize(longer, plainText(2, 255), geometry(12, 48)).isNull());
 }
 
 TEST_F(RasterizerTest, ScreenWithoutColumnsOrRowsDoesNotFail)

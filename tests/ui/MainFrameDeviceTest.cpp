@@ -6,12 +6,15 @@
 #include "ui/PropertyForm.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QTextEdit>
+#include <QThread>
 #include <QTimer>
 #include <QToolBar>
+#include <chrono>
 
 namespace tessel::test {
 namespace {
@@ -157,6 +160,29 @@ TEST_F(MainFrameDeviceTest, ABadgeThatStopsAnsweringEndsWithAnEmptyText)
     EXPECT_EQ(frame->statusText(), QString());
     EXPECT_TRUE(frame->mainToolBar()->isEnabled());
     EXPECT_FALSE(badge.isOpen());
+}
+
+TEST_F(MainFrameDeviceTest, ASilentBadgeTimesOutNeverBeforeHalfASecond)
+{
+    BadgeFaults silent;
+    silent.silent = true;
+    badge.setFaults(silent);
+    // A coarse timer moves its expiry by up to 5 % toward a round fraction
+    // of the monotonic clock's second; armed 100 ms past a half second, it
+    // would fire 25 ms early.
+    const auto phase = [] {
+        const auto now = std::chrono::steady_clock::now().time_since_epoch();
+        return std::chrono::duration_cast<std::chrono::milliseconds>(now).count() % 500;
+    };
+    while (phase() < 100 || phase() > 110)
+        QThread::usleep(200);
+    QElapsedTimer clock;
+    clock.start();
+    frame->OnCommand(1100);
+    ASSERT_TRUE(waitForIdle());
+    const qint64 elapsed = clock.elapsed();
+    EXPECT_EQ(frame->statusText(), texts.tip(19));
+    EXPECT_GE(elapsed, 500);
 }
 
 TEST_F(MainFrameDeviceTest, WithAfterExcuteTheOutcomeComesInAMessageBoxCaptionedTessel)

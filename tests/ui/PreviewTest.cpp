@@ -5,6 +5,7 @@
 #include "ui/PropertyForm.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QTextEdit>
 
 namespace tessel::test {
@@ -100,6 +101,28 @@ TEST_F(PreviewTest, NoSelectionRefreshesNothing)
     frame->RefreshPreview();
     EXPECT_TRUE(preview().picture().isNull());
     EXPECT_FALSE(QFile::exists(exeDir + QStringLiteral("pre.bmp")));
+}
+
+TEST(PreviewDialogTest, ACaptionWiderThanThePictureLeavesTheFormsGreyBesideIt)
+{
+    PreviewDialog dialog;
+    dialog.setTitle(QStringLiteral("A caption much wider than the picture"));
+    QImage picture(10, 12, QImage::Format_RGB32);
+    picture.fill(qRgb(255, 0, 0));
+    dialog.ShowPreviewPicture(picture);
+    QLabel* shown = nullptr;
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        if (!label->pixmap().isNull())
+            shown = label;
+    ASSERT_TRUE(shown);
+    const QRect area = shown->geometry();
+    ASSERT_EQ(area.size(), QSize(10, 12));
+    ASSERT_GT(dialog.width(), area.right() + 10);
+    const QImage window = dialog.grab().toImage();
+    EXPECT_EQ(window.pixelColor(area.topLeft() + QPoint(4, 4)), QColor(255, 0, 0));
+    for (const QPoint beside :
+        { QPoint(area.right() + 5, area.top()), QPoint(area.right() + 5, area.bottom()) })
+        EXPECT_EQ(window.pixelColor(beside), QColor(171, 171, 171));
 }
 
 } // namespace
