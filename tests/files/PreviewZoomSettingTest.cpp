@@ -19,7 +19,7 @@ TEST(PreviewZoomSetting, SurvivesARestartAndLeavesTheOtherElementsFindable)
 {
     TempFolder folder;
     AppData data;
-    initSettings(data, folder.path());
+    initSettings(data, PortablePaths(folder.path()));
     EXPECT_EQ(data.previewZoom, 1);
     data.previewZoom = 12;
     data.bright = 2;
@@ -30,7 +30,7 @@ TEST(PreviewZoomSetting, SurvivesARestartAndLeavesTheOtherElementsFindable)
     EXPECT_TRUE(written.endsWith("<Preview zoom=\"12\"/>\r\n" + Tail));
 
     AppData read;
-    initSettings(read, folder.path());
+    initSettings(read, PortablePaths(folder.path()));
     EXPECT_EQ(read.previewZoom, 12);
     EXPECT_EQ(read.bright, 2);
     EXPECT_EQ(read.screenPara.yIndex, 2);
@@ -52,7 +52,7 @@ TEST(PreviewZoomSetting, OlderFilesAndOddValuesGiveAZoomInRange)
     for (const auto& [body, zoom] : cases) {
         writeBytes(folder.file("app.xml"), Head + body + Tail);
         AppData data;
-        initSettings(data, folder.path());
+        initSettings(data, PortablePaths(folder.path()));
         EXPECT_EQ(data.previewZoom, zoom) << body.constData();
         EXPECT_EQ(data.screenPara.yIndex, 1) << body.constData();
     }
