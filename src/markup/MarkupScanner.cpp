@@ -61,9 +61,15 @@ enum class BareWord { Name, Value };
 qsizetype bareWordEnd(QStringView text, qsizetype i, BareWord word)
 {
     const qsizetype size = text.size();
-    while (i < size && !isMarkupSpace(text[i]) && text[i] != u'<' && !closesTag(text, i)
-        && !(word == BareWord::Name && text[i] == u'='))
-        ++i;
+    for (; i < size; ++i) {
+        const char16_t c = text[i].unicode();
+        // Every character that can stop the word sorts at or below ">".
+        if (c > u'>')
+            continue;
+        if (isMarkupSpace(text[i]) || c == u'<' || closesTag(text, i)
+            || (word == BareWord::Name && c == u'='))
+            break;
+    }
     return i;
 }
 
