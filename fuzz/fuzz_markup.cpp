@@ -1,7 +1,9 @@
 // Feeds arbitrary bytes to the markup document, both as text and through the
 // file decoding path, walks everything it indexed and edits it. For documents
 // that parsed without fault, the index kept up to date by the edits must be
-// the one a fresh parse of the edited text builds.
+// the one a fresh parse of the edited text builds. The decoded text is also
+// written in encodings that keep state between characters or map every byte.
+#include "encoding/CodePage.h"
 #include "markup/MarkupDocument.h"
 
 #include <QString>
@@ -70,6 +72,24 @@ void exercise(MarkupDocument& doc, bool wellFormed)
         std::abort();
 }
 
+// Text written without loss reads back the same, and text written in
+// ISO-2022-JP ends in its initial state, whatever character came last.
+void writeAndReadBack(const QString& text)
+{
+    for (const int codePage : { 1252, tessel::CodePageUtf7 }) {
+        bool lossy = false;
+        const QByteArray bytes = tessel::encodeCodePage(text, codePage, &lossy);
+        if (!lossy && tessel::decodeCodePage(bytes, codePage) != text)
+            std::abort();
+    }
+    if (text.contains(QChar(0x1B)))
+        return;
+    const QByteArray jis = tessel::encodeCodePage(text, 50220);
+    const qsizetype escape = jis.lastIndexOf('\x1B');
+    if (escape >= 0 && !jis.sliced(escape).startsWith("\x1B(B"))
+        std::abort();
+}
+
 constexpr int AnsiCodePages[] = { 1252, 936, 932, 949, 950, 1256, 65001, 20127 };
 
 } // namespace
@@ -85,6 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     MarkupDocument loaded;
     loaded.setAnsiCodePage(AnsiCodePages[size % std::size(AnsiCodePages)]);
     loaded.setBytes(bytes);
+    writeAndReadBack(loaded.text());
     exercise(loaded, !loaded.hasErrors());
     return 0;
 }

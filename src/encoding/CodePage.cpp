@@ -32,6 +32,61 @@ private:
     iconv_t cd_;
 };
 
+constexpr int CodePageWindows1252 = 1252;
+
+// Windows-1252 leaves five bytes undefined. Windows reads each as the C1
+// control character of the same value and writes that character back as the
+// byte, so such bytes pass through a read and a write unchanged; iconv
+// refuses them both ways, so they are mapped here.
+bool isUndefinedIn1252(char16_t value)
+{
+    return value == 0x81 || value == 0x8D || value == 0x8F || value == 0x90 || value == 0x9D;
+}
+
+// The bytes of an encoding in progress, growing as iconv asks for room.
+class EncodedBytes {
+public:
+    explicit EncodedBytes(qsizetype initialSize)
+    {
+        bytes_.resize(initialSize);
+        next_ = bytes_.data();
+        left_ = static_cast<size_t>(initialSize);
+    }
+    char** next() { return &next_; }
+    size_t* left() { return &left_; }
+    void grow()
+    {
+        const qsizetype used = next_ - bytes_.data();
+        bytes_.resize(bytes_.size() * 2);
+        next_ = bytes_.data() + used;
+        left_ = static_cast<size_t>(bytes_.size() - used);
+    }
+    void append(char byte)
+    {
+        if (left_ < 1)
+            grow();
+        *next_++ = byte;
+        --left_;
+    }
+    // Writes what returns the converter to its initial state: the closing
+    // shift sequence of ISO-2022 encodings, the pending bits of UTF-7.
+    void finishShiftState(iconv_t cd)
+    {
+        while (iconv(cd, nullptr, nullptr, &next_, &left_) == static_cast<size_t>(-1) && errno == E2BIG)
+            grow();
+    }
+    QByteArray take()
+    {
+        bytes_.truncate(next_ - bytes_.data());
+        return std::move(bytes_);
+    }
+
+private:
+    QByteArray bytes_;
+    char* next_ = nullptr;
+    size_t left_ = 0;
+};
+
 } // namespace
 
 QByteArray iconvNameForCodePage(int codePage)
@@ -132,6 +187,7 @@ QString decodeCodePage(QByteArrayView bytes, int codePage, bool* truncated)
     const IconvHandle& handle = fallback ? *fallback : primary;
     if (!handle.valid())
         return QString::fromLatin1(bytes);
+    const bool windows1252 = fallback || codePage == CodePageWindows1252;
 
     std::vector<char16_t> out(static_cast<size_t>(bytes.size()) * 2 + 4);
     char* in = const_cast<char*>(bytes.data());
@@ -149,6 +205,7 @@ QString decodeCodePage(QByteArrayView bytes, int codePage, bool* truncated)
             continue;
         }
         // An invalid or truncated sequence: one replacement character per byte.
+        const auto byte = static_cast<unsigned char>(*in);
         if (errno == EINVAL && truncated)
             *truncated = true;
         if (outLeft < sizeof(char16_t)) {
@@ -157,7 +214,7 @@ QString decodeCodePage(QByteArrayView bytes, int codePage, bool* truncated)
             outPtr = reinterpret_cast<char*>(out.data()) + used;
             outLeft = out.size() * sizeof(char16_t) - used;
         }
-        const char16_t replacement = u'\uFFFD';
+        const char16_t replacement = windows1252 && isUndefinedIn1252(byte) ? char16_t(byte) : u'\uFFFD';
         std::memcpy(outPtr, &replacement, sizeof replacement);
         outPtr += sizeof replacement;
         outLeft -= sizeof replacement;
@@ -185,37 +242,38 @@ QByteArray encodeCodePage(QStringView text, int codePage, bool* lossy)
     const IconvHandle& handle = fallback ? *fallback : primary;
     if (!handle.valid())
         return text.toLatin1();
+    const bool windows1252 = fallback || codePage == CodePageWindows1252;
 
-    QByteArray out;
-    out.resize(text.size() * 4 + 16);
+    EncodedBytes out(text.size() * 4 + 16);
     char* in = reinterpret_cast<char*>(const_cast<QChar*>(text.data()));
     size_t inLeft = static_cast<size_t>(text.size()) * sizeof(QChar);
-    char* outPtr = out.data();
-    size_t outLeft = static_cast<size_t>(out.size());
     while (inLeft > 0) {
-        if (iconv(handle.get(), &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1))
+        if (iconv(handle.get(), &in, &inLeft, out.next(), out.left()) != static_cast<size_t>(-1))
             break;
-        const auto used = static_cast<qsizetype>(outPtr - out.data());
-        if (errno == E2BIG || outLeft < 1) {
-            out.resize(out.size() * 2);
-            outPtr = out.data() + used;
-            outLeft = static_cast<size_t>(out.size() - used);
-            if (errno == E2BIG)
-                continue;
+        if (errno == E2BIG) {
+            out.grow();
+            continue;
         }
-        // A character the code page lacks (a surrogate pair counts as one).
-        if (lossy)
-            *lossy = true;
-        *outPtr++ = '?';
-        --outLeft;
-        const auto unit = *reinterpret_cast<const char16_t*>(in);
-        const size_t skip = (QChar::isHighSurrogate(unit) && inLeft >= 4) ? 4 : 2;
+        char16_t unit;
+        std::memcpy(&unit, in, sizeof unit);
+        size_t skip = sizeof unit;
+        if (windows1252 && isUndefinedIn1252(unit)) {
+            out.append(static_cast<char>(unit));
+        } else {
+            // A character the code page lacks (a surrogate pair counts as
+            // one). The "?" stands outside any shifted state.
+            if (lossy)
+                *lossy = true;
+            out.finishShiftState(handle.get());
+            out.append('?');
+            if (QChar::isHighSurrogate(unit) && inLeft >= 4)
+                skip = 4;
+        }
         in += skip;
         inLeft -= std::min(skip, inLeft);
-        iconv(handle.get(), nullptr, nullptr, nullptr, nullptr);
     }
-    out.truncate(outPtr - out.data());
-    return out;
+    out.finishShiftState(handle.get());
+    return out.take();
 }
 
 bool endsInPartialUtf8(QByteArrayView bytes)

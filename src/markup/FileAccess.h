@@ -18,6 +18,9 @@ struct FileError {
 bool readWholeFile(const QString& path, qsizetype maxSize, QByteArray& bytes, FileError& error);
 
 // On failure the old file is untouched and no temporary file stays behind.
+// A path that is a symbolic link, or a chain of them, replaces the file at
+// the end of the chain. Temporary files that an interrupted save of the same
+// file left behind are removed first.
 bool replaceFileContents(const QString& path, QByteArrayView bytes, FileError& error);
 
 } // namespace tessel

@@ -41,11 +41,36 @@ MarkupToken scanToClose(QStringView text, qsizetype from, const char* fault)
     return token;
 }
 
-// Skips a quoted section starting at pos; npos-like -1 when unclosed.
+// Skips a quoted section starting at pos; -1 when unclosed.
 qsizetype skipQuoted(QStringView text, qsizetype pos, qsizetype limit)
 {
     const qsizetype close = text.first(limit).indexOf(text[pos], pos + 1);
     return close < 0 ? -1 : close + 1;
+}
+
+bool closesTag(QStringView text, qsizetype i)
+{
+    return text[i] == u'>' || (text[i] == u'/' && i + 1 < text.size() && text[i + 1] == u'>');
+}
+
+enum class BareWord { Name, Value };
+
+// Where a bare attribute name or an unquoted value stops: white space, the
+// end of the tag, or a "<"; a name also stops at "=". Quotes inside it are
+// ordinary characters.
+qsizetype bareWordEnd(QStringView text, qsizetype i, BareWord word)
+{
+    const qsizetype size = text.size();
+    for (; i < size; ++i) {
+        const char16_t c = text[i].unicode();
+        // Every character that can stop the word sorts at or below ">".
+        if (c > u'>')
+            continue;
+        if (isMarkupSpace(text[i]) || c == u'<' || closesTag(text, i)
+            || (word == BareWord::Name && c == u'='))
+            break;
+    }
+    return i;
 }
 
 MarkupToken scanDocumentType(QStringView text, qsizetype pos)
@@ -82,38 +107,103 @@ MarkupToken scanDocumentType(QStringView text, qsizetype pos)
     return unterminated(MarkupToken::DocumentType, "document_type", size);
 }
 
-MarkupToken scanStartTag(QStringView text, qsizetype pos, qsizetype nameLength)
+// One attribute of a start tag, as offsets into the text.
+struct AttributeToken {
+    qsizetype nameStart = 0;
+    qsizetype nameEnd = 0;
+    bool hasValue = false; // a bare name has none
+    bool quoted = false;
+    AttributeSpan span;
+};
+
+enum class AttributeStep {
+    Attribute, // one was read
+    TagEnd, // a ">" or "/>" stands at pos
+    Broken, // a "<" or the end of the text stands at pos
+};
+
+// Reads the attribute that starts at pos, after white space, and moves pos
+// past it. The tag scanner and the attribute lookup both walk a tag with
+// this, so that they agree on where every value begins and ends.
+AttributeStep nextAttribute(QStringView text, qsizetype& pos, AttributeToken& attribute)
 {
     const qsizetype size = text.size();
+    qsizetype i = pos;
+    while (i < size && isMarkupSpace(text[i]))
+        ++i;
+    pos = i;
+    if (i >= size || text[i] == u'<')
+        return AttributeStep::Broken;
+    if (closesTag(text, i))
+        return AttributeStep::TagEnd;
+    attribute = AttributeToken();
+    attribute.nameStart = i;
+    i = bareWordEnd(text, i, BareWord::Name);
+    attribute.nameEnd = i;
+    while (i < size && isMarkupSpace(text[i]))
+        ++i;
+    if (i >= size || text[i] != u'=') {
+        pos = attribute.nameEnd;
+        return AttributeStep::Attribute;
+    }
+    ++i;
+    while (i < size && isMarkupSpace(text[i]))
+        ++i;
+    attribute.hasValue = true;
+    AttributeSpan& span = attribute.span;
+    span.replaceStart = span.valueStart = i;
+    if (i < size && (text[i] == u'"' || text[i] == u'\'')) {
+        // A quoted value may hold ">" but never "<", which no writer leaves
+        // unescaped there: an unclosed quote breaks off at the next tag.
+        attribute.quoted = true;
+        const QChar quote = text[i];
+        ++i;
+        span.valueStart = i;
+        while (i < size && text[i] != quote && text[i] != u'<')
+            ++i;
+        span.valueEnd = i;
+        if (i >= size || text[i] != quote) {
+            pos = i;
+            return AttributeStep::Broken;
+        }
+        span.replaceEnd = pos = i + 1;
+        return AttributeStep::Attribute;
+    }
+    // An unquoted value runs to white space or the end of the tag, whatever
+    // it contains.
+    span.valueEnd = span.replaceEnd = pos = bareWordEnd(text, i, BareWord::Value);
+    return AttributeStep::Attribute;
+}
+
+MarkupToken scanStartTag(QStringView text, qsizetype pos, qsizetype nameLength)
+{
     qsizetype i = pos + 1 + nameLength;
-    while (i < size) {
-        const QChar c = text[i];
-        if (c == u'>') {
-            MarkupToken token;
-            token.kind = MarkupToken::StartTag;
-            token.end = i + 1;
-            token.nameLength = nameLength;
-            return token;
-        }
-        if (c == u'/' && i + 1 < size && text[i + 1] == u'>') {
-            MarkupToken token;
-            token.kind = MarkupToken::EmptyElementTag;
-            token.end = i + 2;
-            token.nameLength = nameLength;
-            return token;
-        }
-        if (c == u'"' || c == u'\'') {
-            i = skipQuoted(text, i, size);
-            if (i < 0)
-                return unterminated(MarkupToken::StartTag, "start_tag", size);
+    bool quotedValueSeen = false;
+    for (;;) {
+        AttributeToken attribute;
+        const AttributeStep step = nextAttribute(text, i, attribute);
+        if (step == AttributeStep::Attribute) {
+            quotedValueSeen = quotedValueSeen || attribute.quoted;
             continue;
         }
-        // A "<" outside quotes opens the next tag: this one never closed.
-        if (c == u'<')
+        if (step == AttributeStep::TagEnd) {
+            MarkupToken token;
+            token.kind = text[i] == u'>' ? MarkupToken::StartTag : MarkupToken::EmptyElementTag;
+            token.end = i + (token.kind == MarkupToken::StartTag ? 1 : 2);
+            token.nameLength = nameLength;
+            return token;
+        }
+        // Broken off by a "<" or the end of the text. A quoted value marks it
+        // as a tag that was never closed; anything else, such as the "x<y" of
+        // a comparison in a stored rich text, is text. Either way scanning
+        // resumes before that "<", so a broken tag never costs what follows.
+        if (quotedValueSeen || attribute.quoted)
             return unterminated(MarkupToken::StartTag, "start_tag", i);
-        ++i;
+        MarkupToken token;
+        token.end = pos + 1;
+        token.fault = "first_tag_syntax";
+        return token;
     }
-    return unterminated(MarkupToken::StartTag, "start_tag", size);
 }
 
 MarkupToken scanEndTag(QStringView text, qsizetype pos)
@@ -224,61 +314,14 @@ qsizetype attributesEnd(QStringView tag)
 bool findAttribute(
     QStringView tag, qsizetype nameLength, QStringView name, NameCase nameCase, AttributeSpan& span)
 {
-    const qsizetype end = attributesEnd(tag);
     const Qt::CaseSensitivity cs = nameCase == NameCase::Exact ? Qt::CaseSensitive : Qt::CaseInsensitive;
     qsizetype i = 1 + nameLength;
-    while (i < end) {
-        const QChar c = tag[i];
-        if (isMarkupSpace(c)) {
-            ++i;
-            continue;
-        }
-        if (c == u'"' || c == u'\'') {
-            // A stray quoted section belongs to no attribute.
-            i = skipQuoted(tag, i, end);
-            if (i < 0)
-                return false;
-            continue;
-        }
-        const qsizetype attrStart = i;
-        while (i < end && !isMarkupSpace(tag[i]) && tag[i] != u'=' && tag[i] != u'"' && tag[i] != u'\'')
-            ++i;
-        const QStringView attrName = tag.sliced(attrStart, i - attrStart);
-        while (i < end && isMarkupSpace(tag[i]))
-            ++i;
-        if (i >= end || tag[i] != u'=') {
-            if (i == attrStart)
-                ++i;
-            continue;
-        }
-        ++i;
-        while (i < end && isMarkupSpace(tag[i]))
-            ++i;
-        AttributeSpan found;
-        if (i < end && (tag[i] == u'"' || tag[i] == u'\'')) {
-            const qsizetype close = tag.first(end).indexOf(tag[i], i + 1);
-            found.replaceStart = i;
-            found.valueStart = i + 1;
-            found.valueEnd = close < 0 ? end : close;
-            found.replaceEnd = close < 0 ? end : close + 1;
-        } else {
-            // Quotes inside an unquoted value pair up as the tag scanner
-            // paired them, so that replacing the value keeps the tag intact.
-            found.replaceStart = found.valueStart = i;
-            while (i < end && !isMarkupSpace(tag[i])) {
-                if (tag[i] == u'"' || tag[i] == u'\'') {
-                    i = skipQuoted(tag, i, end);
-                    if (i < 0)
-                        i = end;
-                } else {
-                    ++i;
-                }
-            }
-            found.replaceEnd = found.valueEnd = i;
-        }
-        i = found.replaceEnd;
-        if (attrName.compare(name, cs) == 0) {
-            span = found;
+    AttributeToken attribute;
+    while (nextAttribute(tag, i, attribute) == AttributeStep::Attribute) {
+        const QStringView attributeName
+            = tag.sliced(attribute.nameStart, attribute.nameEnd - attribute.nameStart);
+        if (attribute.hasValue && attributeName.compare(name, cs) == 0) {
+            span = attribute.span;
             return true;
         }
     }

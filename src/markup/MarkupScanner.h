@@ -8,7 +8,7 @@ namespace tessel {
 
 struct MarkupToken {
     enum Kind {
-        Text, // a "<" that starts no tag
+        Text, // a "<" that starts no well-formed tag
         StartTag,
         EmptyElementTag,
         EndTag,
@@ -50,11 +50,15 @@ bool isMarkupSpace(QChar c);
 // The length of the name that starts at pos (0 when none does).
 qsizetype nameLengthAt(QStringView text, qsizetype pos);
 
-// The token starting with the "<" at pos.
+// The token starting with the "<" at pos. A start tag never reaches past the
+// next "<": one broken off there is an unterminated tag when it carried a
+// quoted value, and text otherwise (a "<" inside a stored rich text).
 MarkupToken scanTag(QStringView text, qsizetype pos);
 
 // Looks for an attribute in a start tag (from "<" to ">" or "/>") whose name
-// is nameLength characters long. The first attribute that matches is used.
+// is nameLength characters long. The first attribute with a value whose name
+// matches is used. A value is quoted, or runs unquoted to white space or the
+// end of the tag; quotes inside an unquoted value are ordinary characters.
 bool findAttribute(
     QStringView tag, qsizetype nameLength, QStringView name, NameCase nameCase, AttributeSpan& span);
 

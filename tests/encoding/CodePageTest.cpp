@@ -22,6 +22,33 @@ TEST(CodePage, RoundTripsAndLosses)
     EXPECT_EQ(encodeCodePage(u"\u00E9", CodePageUtf32), QByteArray("\xE9\0\0\0", 4));
 }
 
+TEST(CodePage, StatefulEncodingsEndInTheirInitialState)
+{
+    EXPECT_EQ(encodeCodePage(u"a\u65E5", 50220), "a\x1B$BF|\x1B(B");
+    EXPECT_EQ(encodeCodePage(u"a\u65E5", CodePageUtf7), "a+ZeU-");
+    // A lost character is written outside the shifted state.
+    bool lossy = false;
+    const QByteArray bytes = encodeCodePage(u"\u65E5\u00E9x\u65E5", 50220, &lossy);
+    EXPECT_EQ(bytes, "\x1B$BF|\x1B(B?x\x1B$BF|\x1B(B");
+    EXPECT_TRUE(lossy);
+    EXPECT_EQ(decodeCodePage(bytes, 50220), u"\u65E5?x\u65E5");
+}
+
+TEST(CodePage, Windows1252UndefinedBytesPassThrough)
+{
+    const QByteArray bytes("a\x81\x8D\x8F\x90\x9D\x80");
+    const QString text = decodeCodePage(bytes, 1252);
+    EXPECT_EQ(text, u"a\u0081\u008D\u008F\u0090\u009D\u20AC");
+    bool lossy = true;
+    EXPECT_EQ(encodeCodePage(text, 1252, &lossy), bytes);
+    EXPECT_FALSE(lossy);
+    // The other C1 characters have bytes of their own in Windows-1252.
+    EXPECT_EQ(encodeCodePage(u"\u0080\u009F", 1252, &lossy), "??");
+    EXPECT_TRUE(lossy);
+    // Elsewhere these characters are not bytes of their own.
+    EXPECT_EQ(encodeCodePage(u"\u0081", 936, &lossy), "?");
+}
+
 TEST(CodePage, Truncation)
 {
     bool truncated = false;

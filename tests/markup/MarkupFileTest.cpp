@@ -6,7 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace tessel {
 namespace {
@@ -33,6 +36,18 @@ protected:
     {
         EXPECT_TRUE(doc_.loadFile(write(bytes)));
         return doc_.text();
+    }
+
+    QStringList entries() const
+    {
+        return QDir(dir_.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    }
+
+    void link(const char* target, const QString& name)
+    {
+        ASSERT_EQ(::symlink(target, QFile::encodeName(dir_.filePath(name)).constData()), 0)
+            << qPrintable(name);
     }
 
     QTemporaryDir dir_;
@@ -155,6 +170,87 @@ TEST_F(MarkupFile, FailedSaveLeavesNothingBehind)
     EXPECT_EQ(read(file), "keep");
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
         QStringList({ QStringLiteral("doc.xml"), QStringLiteral("target") }));
+}
+
+TEST_F(MarkupFile, SaveThroughLinksReplacesTheFileAtTheEnd)
+{
+    // first -> sub/middle -> ../doc.xml, each link relative to its own folder.
+    const QString real = write("old");
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("sub")));
+    link("../doc.xml", QStringLiteral("sub/middle"));
+    link("sub/middle", QStringLiteral("first"));
+    doc_.setText(QStringLiteral("<a/>"));
+    ASSERT_TRUE(doc_.saveFile(dir_.filePath(QStringLiteral("first")))) << qPrintable(doc_.resultLog());
+    EXPECT_EQ(read(real), "<a/>");
+    EXPECT_TRUE(QFileInfo(dir_.filePath(QStringLiteral("first"))).isSymLink());
+    EXPECT_TRUE(QFileInfo(dir_.filePath(QStringLiteral("sub/middle"))).isSymLink());
+
+    // A link to nothing names the file the save creates.
+    link("sub/new.xml", QStringLiteral("dangling"));
+    ASSERT_TRUE(doc_.saveFile(dir_.filePath(QStringLiteral("dangling"))));
+    EXPECT_EQ(read(dir_.filePath(QStringLiteral("sub/new.xml"))), "<a/>");
+    EXPECT_TRUE(QFileInfo(dir_.filePath(QStringLiteral("dangling"))).isSymLink());
+
+    // Links in a circle lead nowhere: nothing is written.
+    link("loop2", QStringLiteral("loop1"));
+    link("loop1", QStringLiteral("loop2"));
+    EXPECT_FALSE(doc_.saveFile(dir_.filePath(QStringLiteral("loop1"))));
+    EXPECT_TRUE(doc_.resultLog().contains(u"n=\"40\"")) << "ELOOP";
+    EXPECT_EQ(entries(),
+        QStringList({ QStringLiteral("dangling"), QStringLiteral("doc.xml"), QStringLiteral("first"),
+            QStringLiteral("loop1"), QStringLiteral("loop2"), QStringLiteral("sub") }));
+}
+
+TEST_F(MarkupFile, SaveRemovesOnlyItsOwnLeftovers)
+{
+    write("old");
+    // What a save killed halfway leaves: its temporary files.
+    const QStringList leftovers { QStringLiteral(".doc.xml.tessel-abc123"),
+        QStringLiteral(".doc.xml.tessel-Z9z9Z9") };
+    // Names close to them, and entries of that name that are no plain file.
+    const QStringList kept { QStringLiteral(".doc.xml.tessel-abc12"),
+        QStringLiteral(".doc.xml.tessel-abc1234"), QStringLiteral(".doc.xml.tessel-abc-12"),
+        QStringLiteral(".doc.xml.abc123"), QStringLiteral(".doc.xm.tessel-abc123"),
+        QStringLiteral("doc.xml.tessel-abc123"), QStringLiteral(".doc.xml.backup"),
+        QStringLiteral(".doc.xml.tessel-held12") };
+    for (const QString& name : leftovers + kept) {
+        QFile file(dir_.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral(".doc.xml.tessel-dir123")));
+    link("doc.xml", QStringLiteral(".doc.xml.tessel-lnk123"));
+    // A save still running holds its temporary file locked.
+    const int held = ::open(
+        QFile::encodeName(dir_.filePath(QStringLiteral(".doc.xml.tessel-held12"))).constData(), O_RDONLY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+
+    doc_.setText(QStringLiteral("<a/>"));
+    ASSERT_TRUE(doc_.saveFile(dir_.filePath(QStringLiteral("doc.xml"))));
+    ::close(held);
+    QStringList expected = kept;
+    expected << QStringLiteral(".doc.xml.tessel-dir123") << QStringLiteral(".doc.xml.tessel-lnk123")
+             << QStringLiteral("doc.xml");
+    expected.sort();
+    EXPECT_EQ(entries(), expected);
+    EXPECT_EQ(read(dir_.filePath(QStringLiteral("doc.xml"))), "<a/>");
+}
+
+TEST_F(MarkupFile, ResaveKeepsTheBytesOfEveryEncoding)
+{
+    const QByteArray files[] = {
+        // Ends in a shifted state: the closing sequence must be written.
+        "<?xml version=\"1.0\" encoding=\"ISO-2022-JP\"?><a/>\x1B$BF|\x1B(B",
+        // Bytes that Windows-1252 leaves undefined.
+        "<?xml version=\"1.0\" encoding=\"windows-1252\"?><a>\x81\x8D\x8F\x90\x9D\x80</a>",
+    };
+    for (const QByteArray& bytes : files) {
+        const QString path = write(bytes);
+        ASSERT_TRUE(doc_.loadFile(path));
+        ASSERT_TRUE(doc_.saveFile(path));
+        EXPECT_EQ(read(path), bytes);
+        EXPECT_FALSE(doc_.resultLog().contains(u"conversion_loss")) << bytes.constData();
+    }
 }
 
 TEST_F(MarkupFile, SetBytesDecodesLikeLoadFile)

@@ -1,5 +1,5 @@
 // Walking a document with the cursor and reading attributes and texts.
-#include "markup/MarkupDocument.h"
+#include "MarkupTestSupport.h"
 #include "markup/MarkupEscape.h"
 
 #include <gtest/gtest.h>
@@ -85,6 +85,28 @@ TEST(MarkupRead, ChildElementText)
     EXPECT_EQ(doc.childElementText(), QString());
     doc.findChildElement(QStringLiteral("lt"));
     EXPECT_EQ(doc.childElementText(), u"a < b");
+}
+
+TEST(MarkupRead, LessThanThatOpensNoTagIsText)
+{
+    MarkupDocument doc;
+    doc.setText(QStringLiteral("<P><save>{\\rtf1 if x<y then z}</save><b>a<b</b><c>1<x2 <y=</c>"
+                               "<t a='1' <u/></P>"));
+    EXPECT_EQ(test::elementTree(doc), u"P[save[]b[]c[]u[]]");
+    EXPECT_TRUE(doc.resultLog().startsWith(u"<first_tag_syntax offset=\"20\"/>"));
+    doc.findElement();
+    doc.findChildElement(QStringLiteral("save"));
+    EXPECT_EQ(doc.childElementText(), u"{\\rtf1 if x<y then z}");
+    doc.findChildElement(QStringLiteral("b"));
+    EXPECT_EQ(doc.childElementText(), u"a<b");
+    doc.findChildElement(QStringLiteral("c"));
+    EXPECT_EQ(doc.childElementText(), u"1<x2 <y=");
+
+    // However many there are, they cost one pass over the text.
+    const QString many = QStringLiteral("x<y z ").repeated(200000);
+    doc.setText(QStringLiteral("<r><s>") + many + QStringLiteral("</s></r>"));
+    doc.findChildElement(QStringLiteral("s"));
+    EXPECT_EQ(doc.childElementText(), many);
 }
 
 TEST(MarkupRead, NumericReferences)

@@ -106,6 +106,22 @@ TEST(MarkupStructure, UnterminatedStartTagResumesAtTheNextTag)
     EXPECT_EQ(test::elementTree(doc), u"r[]");
 }
 
+TEST(MarkupStructure, MalformedTagLosesNothingThatFollows)
+{
+    // Quotes inside an unquoted value are ordinary characters, and a quoted
+    // value that never closes breaks off at the next tag.
+    MarkupDocument doc;
+    doc.setText(QStringLiteral("<R><P a=Bob's b=\"1\"/>\r\n<P a=it\"s/>\r\n<P a='open/>\r\n"
+                               "<P a=\"y\"/>\r\n<P a=z>w</P></R>"));
+    EXPECT_EQ(test::elementTree(doc), u"R[P(Bob's)[]P(it\"s)[]P(y)[]P(z)[]]");
+    EXPECT_EQ(doc.resultLog(), u"<unterminated_tag_syntax type=\"start_tag\" offset=\"36\"/>");
+    doc.resetPosition();
+    doc.findElement();
+    doc.findChildElement(QStringLiteral("P"));
+    doc.enterElement();
+    EXPECT_EQ(doc.attribute(QStringLiteral("b")), u"1");
+}
+
 TEST(MarkupStructure, LogStopsGrowingPastItsLimit)
 {
     QString text = QStringLiteral("<a>");

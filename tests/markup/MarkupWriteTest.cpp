@@ -161,11 +161,12 @@ TEST(MarkupWrite, OddTagsStayIntactWhenEdited)
 
     // An unquoted value with quotes in it is replaced as the tag scanner saw it.
     MarkupDocument quotes;
-    ASSERT_TRUE(quotes.setText(QStringLiteral("<a k=v' m='><b/></a>")));
+    ASSERT_TRUE(quotes.setText(QStringLiteral("<a k=v' m=x'y><b/></a>")));
     quotes.findElement();
-    EXPECT_EQ(quotes.attribute(QStringLiteral("k")), u"v' m='");
+    EXPECT_EQ(quotes.attribute(QStringLiteral("k")), u"v'");
     quotes.setAttribute(QStringLiteral("k"), QStringLiteral("n"));
-    EXPECT_EQ(quotes.text(), u"<a k=\"n\"><b/></a>");
+    EXPECT_EQ(quotes.text(), u"<a k=\"n\" m=x'y><b/></a>");
+    EXPECT_EQ(quotes.attribute(QStringLiteral("m")), u"x'y");
     EXPECT_EQ(test::elementTree(quotes), test::reparsedTree(quotes));
 }
 
