@@ -94,7 +94,7 @@ QString reasonOf(LedPictureError error, const QString& path)
     case LedPictureError::TooWide:
         return QStringLiteral("'%1' at the screen's height would be wider than %2 columns")
             .arg(path)
-            .arg(MaxPictureColumns);
+            .arg(MaxLedPictureColumns);
     default:
         return QStringLiteral("'%1' is missing or not a picture").arg(path);
     }

@@ -110,7 +110,7 @@ int ScaledColumns(int width, int height, int rows)
     if (width < 1 || height < 1 || rows < 1)
         return 0;
     const double columns = std::round(double(width) * rows / height);
-    return int(std::clamp(columns, 1.0, double(MaxPictureColumns) + 1));
+    return int(std::clamp(columns, 1.0, double(MaxLedPictureColumns) + 1));
 }
 
 ScaledPicture ScaleToRows(const QImage& source, int rows)
@@ -118,7 +118,7 @@ ScaledPicture ScaleToRows(const QImage& source, int rows)
     if (source.isNull() || rows < 1)
         return { {}, LedPictureError::Unreadable };
     const int columns = ScaledColumns(source.width(), source.height(), rows);
-    if (columns > MaxPictureColumns)
+    if (columns > MaxLedPictureColumns)
         return { {}, LedPictureError::TooWide };
     QImage flat = opaqueRgb32(source);
     if (flat.size() != QSize(columns, rows))
@@ -132,15 +132,25 @@ ScaledPicture LoadScaledPicture(const QString& path, int rows)
     if (path.isEmpty() || !QFileInfo(path).isFile() || rows < 1)
         return { {}, LedPictureError::Unreadable };
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !BmpPixelDataIsComplete(file.peek(BmpHeaderBytes), file.size()))
+    if (!file.open(QIODevice::ReadOnly))
         return { {}, LedPictureError::Unreadable };
+    switch (CheckBmpPixelData(file.peek(BmpHeaderBytes), file.size()).state) {
+    case BmpPixelData::Incomplete:
+        return { {}, LedPictureError::Unreadable };
+    case BmpPixelData::LacksLastRowPadding:
+        // The picture loader pads such a file in memory; Qt's reader alone
+        // would refuse it.
+        return ScaleToRows(LoadPicture(path), rows);
+    case BmpPixelData::Complete:
+        break;
+    }
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     reader.setAllocationLimit(PictureAllocationLimitMB);
     const QSize claimed = reader.size();
     if (claimed.isValid() && !claimed.isEmpty()) {
         const int columns = ScaledColumns(claimed.width(), claimed.height(), rows);
-        if (columns > MaxPictureColumns)
+        if (columns > MaxLedPictureColumns)
             return { {}, LedPictureError::TooWide };
         // Formats that can decode smaller (JPEG) never build the full
         // picture; the others are scaled smoothly by the reader.

@@ -12,6 +12,9 @@ namespace tessel {
 // The default level at which a channel lights its plane's LED.
 constexpr int DefaultLedThreshold = 128;
 constexpr int MaxExtraPlanes = 2;
+// The widest picture the conversion writes: a row of a 24-bit BMP this wide
+// is already 192 KB, and no badge program needs more.
+constexpr int MaxLedPictureColumns = 65535;
 
 enum class Dithering : uint8_t { None, ErrorDiffusion };
 enum class Inversion : uint8_t { None, Inverted };

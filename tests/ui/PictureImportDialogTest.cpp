@@ -55,7 +55,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
-        data.exeDir = folder.path() + u'/';
+        data.paths = PortablePaths(folder.path() + u'/');
         QDir().mkpath(folder.filePath(QStringLiteral("lists")));
         data.currentPath = folder.filePath(QStringLiteral("lists/badge.led"));
     }
