@@ -158,6 +158,8 @@ const QStringList& LanguageTable::furtherKeys()
         QStringLiteral("noImageEditor"),
         // a settings folder that cannot be written
         QStringLiteral("settingsNotKept"),
+        // status panes: whether a badge is attached, what a send transfers
+        QStringLiteral("badgeConnected"), QStringLiteral("noBadge"), QStringLiteral("sendCost"),
     };
     // clang-format on
     return keys;
