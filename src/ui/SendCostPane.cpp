@@ -81,7 +81,8 @@ bool SendCostPane::eventFilter(QObject* watched, QEvent* event)
 
 void SendCostPane::showFitting()
 {
-    const QString shown = bar_.fontMetrics().elidedText(text_, Qt::ElideMiddle, bar_.width() - 2 * TextMargin);
+    const QString shown
+        = bar_.fontMetrics().elidedText(text_, Qt::ElideMiddle, bar_.width() - 2 * TextMargin);
     bar_.setFormat(asBarFormat(shown));
     bar_.setToolTip(shown != text_ ? text_ : QString());
 }
