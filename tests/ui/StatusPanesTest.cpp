@@ -151,5 +151,15 @@ TEST_F(StatusPanesTest, CostPaneUsesThePreviewGeometry)
     EXPECT_GT(frame->costPane().imageBytes(), twelveRows);
 }
 
+TEST_F(StatusPanesTest, CountingAnOpenedListLeavesItUnchanged)
+{
+    frame.reset();
+    start(exeDir + writeProgramList(QStringLiteral("three.led"), 3));
+    ASSERT_EQ(data.programs.size(), 3u);
+    frame->costPane().update();
+    EXPECT_EQ(frame->costPane().imageBytes(), previewImageSize());
+    EXPECT_EQ(data.modified, 0);
+}
+
 } // namespace
 } // namespace tessel::test
