@@ -162,6 +162,8 @@ const QStringList& LanguageTable::furtherKeys()
         QStringLiteral("view"), QStringLiteral("zoomIn"), QStringLiteral("zoomOut"), QStringLiteral("actualSize"),
         QStringLiteral("pictureImportTitle"), QStringLiteral("threshold"), QStringLiteral("dither"),
         QStringLiteral("invert"), QStringLiteral("pictureUnreadable"), QStringLiteral("pictureWriteFailed"),
+        // status panes: whether a badge is attached, what a send transfers
+        QStringLiteral("badgeConnected"), QStringLiteral("noBadge"), QStringLiteral("sendCost"),
     };
     // clang-format on
     return keys;

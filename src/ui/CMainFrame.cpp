@@ -3,12 +3,14 @@
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
 #include "render/PreviewPicture.h"
+#include "ui/BadgePresencePane.h"
 #include "ui/ElidedLabel.h"
 #include "ui/MenuIds.h"
 #include "ui/PreviewDialog.h"
 #include "ui/PreviewForm.h"
 #include "ui/ProgramView.h"
 #include "ui/PropertyForm.h"
+#include "ui/SendCostPane.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -130,12 +132,27 @@ void CMainFrame::createStatusBar()
         bar->addWidget(statusPanes_[i]);
     }
     statusPanes_[0]->setAlignment(Qt::AlignCenter);
+    statusPanes_[1]->setAlignment(Qt::AlignCenter);
     progressBar_ = new QProgressBar(bar);
     progressBar_->setFixedWidth(StatusPaneWidths[2]);
     progressBar_->setRange(0, 100);
     progressBar_->setValue(0);
-    progressBar_->setTextVisible(false);
     bar->addWidget(progressBar_);
+    presencePane_ = new BadgePresencePane(*statusPanes_[1], texts_, [this] { return exchangeRunning(); }, this);
+    costPane_ = new SendCostPane(*progressBar_, data_, texts_, [this] { storePendingEdits(); }, this);
+    connectCostPane();
+}
+
+void CMainFrame::connectCostPane()
+{
+    // Every change of the list's programs, ticks and order; the edits of a
+    // program reach it through RefreshPreview.
+    const auto schedule = [this] { costPane_->schedule(); };
+    connect(treePane_, &QTreeWidget::itemChanged, costPane_, schedule);
+    QAbstractItemModel* tree = treePane_->model();
+    connect(tree, &QAbstractItemModel::rowsInserted, costPane_, schedule);
+    connect(tree, &QAbstractItemModel::rowsRemoved, costPane_, schedule);
+    connect(tree, &QAbstractItemModel::rowsMoved, costPane_, schedule);
 }
 
 void CMainFrame::fitStatusPanes()
@@ -216,6 +233,7 @@ void CMainFrame::setProgressPosition(int position)
 
 void CMainFrame::RefreshPreview()
 {
+    costPane_->schedule();
     Program* program = treePane_->SelectedProgram();
     if (!program)
         return;

@@ -27,6 +27,7 @@ class QToolButton;
 namespace tessel {
 
 class AppData;
+class BadgePresencePane;
 class DeviceLink;
 class ElidedLabel;
 class FileCommands;
@@ -34,6 +35,8 @@ class LanguageTable;
 class PreviewForm;
 class ProgramView;
 class PropertyForm;
+class ScreenParaDialog;
+class SendCostPane;
 class SendSession;
 enum class DeviceOperation : int;
 
@@ -92,6 +95,10 @@ public:
     // The text of status pane 0 as given (without its leading tab), also
     // when the pane shows it shortened.
     QString statusText() const;
+    // Status pane 1, whether a badge is attached, and status pane 2, what a
+    // send of the ticked programs would transfer.
+    BadgePresencePane& presencePane() { return *presencePane_; }
+    SendCostPane& costPane() { return *costPane_; }
     // A menu item or tool bar button by its command identifier.
     QAction* action(int command) const;
     QToolButton* toolButton(int command) const;
@@ -135,6 +142,7 @@ private:
     void createPanes();
     void createStatusBar();
     void fitStatusPanes();
+    void connectCostPane();
     void sizePanes();
     void OnEditCommand(int command);
     // CMainFrameFiles.cpp
@@ -169,9 +177,12 @@ private:
     void runDeviceCommand(DeviceOperation operation);
     void OnToolsCommand(int command);
     void sendPrograms();
+    // The send session or the screen-parameter dialog talks to the badge.
+    bool exchangeRunning() const;
     // CMainFrameDialogs.cpp
     void openScreenParameters();
     TransportFactory screenParaTransport_;
+    const ScreenParaDialog* screenParaDialog_ = nullptr; // while the dialog is open
     void openSoftwareOptions();
     void openCommSettings();
 
@@ -188,6 +199,8 @@ private:
     ElidedLabel* statusPanes_[2] = {};
     QToolBar* mainToolBar_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
+    BadgePresencePane* presencePane_ = nullptr;
+    SendCostPane* costPane_ = nullptr;
     QMenu* brightnessPopup_ = nullptr;
     QMenu* chargeIconPopup_ = nullptr;
     QMenu* recentMenu_ = nullptr;

@@ -8,6 +8,7 @@
 #include "ui/MenuIds.h"
 #include "ui/ProgramView.h"
 #include "ui/PropertyForm.h"
+#include "ui/ScreenParaDialog.h"
 
 #include <QMessageBox>
 #include <QTimer>
@@ -64,6 +65,11 @@ void CMainFrame::sendPrograms()
     // The image carries the edits not yet stored.
     storePendingEdits();
     runDeviceCommand(DeviceOperation::Send);
+}
+
+bool CMainFrame::exchangeRunning() const
+{
+    return session_->running() || (screenParaDialog_ && screenParaDialog_->exchange().running());
 }
 
 void CMainFrame::OnToolsCommand(int command)

@@ -28,7 +28,9 @@ void CMainFrame::openScreenParameters()
         propertyPane_->refreshColourLists();
         RefreshPreview();
     });
+    screenParaDialog_ = &dialog;
     dialog.exec();
+    screenParaDialog_ = nullptr;
 }
 
 void CMainFrame::openSoftwareOptions()

@@ -5,11 +5,13 @@
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
 #include "ui/AboutDialog.h"
+#include "ui/BadgePresencePane.h"
 #include "ui/MenuIds.h"
 #include "ui/PreviewDialog.h"
 #include "ui/PreviewForm.h"
 #include "ui/ProgramView.h"
 #include "ui/PropertyForm.h"
+#include "ui/SendCostPane.h"
 
 #include <QActionGroup>
 #include <QDesktopServices>
@@ -286,6 +288,9 @@ void CMainFrame::ApplyLanguage()
     treePane_->UpdateRootLabel();
     propertyPane_->RetextControls();
     previewPane_->previewDialog()->setTitle(texts_.text(u"previewTitle"));
+    presencePane_->applyLanguage();
+    // The language decides the code page the texts are sent in.
+    costPane_->schedule();
 }
 
 void CMainFrame::OnLanguageCommand(int command)
