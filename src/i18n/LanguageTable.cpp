@@ -198,7 +198,7 @@ QString LanguageTable::text(QStringView key) const
 {
     const auto found = keyIndex().constFind(key.toString());
     if (found == keyIndex().cend())
-        return further_.value(key.toString().toCaseFolded());
+        return furtherKeys().contains(key.toString()) ? further_.value(key.toString().toCaseFolded()) : QString();
     return entries_[static_cast<size_t>(*found)];
 }
 

@@ -27,8 +27,8 @@ public:
     // in "/"); a missing file, section or key gives the empty text.
     void load(const QString& dataDir, int32_t lanID);
 
-    // By key name as written in the table, or a further text of the file
-    // (matched without case); empty for a key the file does not hold.
+    // By key name as written in the table, or one of the further keys;
+    // empty for any other key and for a key the file does not hold.
     QString text(QStringView key) const;
     QString msg(int index) const; // "msg%d"
     QString tip(int index) const; // "tip%d"

@@ -38,6 +38,7 @@ PreviewDialog::PreviewDialog(QWidget* parent)
     setAutoFillBackground(true);
     QPalette framePalette = palette();
     framePalette.setColor(QPalette::Window, QColor(171, 171, 171));
+    framePalette.setColor(QPalette::Base, QColor(171, 171, 171)); // the scroll area's viewport
     setPalette(framePalette);
 
     titleStrip_->setAutoFillBackground(true);

@@ -1,5 +1,6 @@
 #include "MainFrameTestSupport.h"
 
+#include "ui/LedViewWidget.h"
 #include "ui/PreviewDialog.h"
 #include "ui/PreviewForm.h"
 #include "ui/PropertyForm.h"
@@ -110,18 +111,15 @@ TEST(PreviewDialogTest, ACaptionWiderThanThePictureLeavesTheFormsGreyBesideIt)
     QImage picture(10, 12, QImage::Format_RGB32);
     picture.fill(qRgb(255, 0, 0));
     dialog.ShowPreviewPicture(picture);
-    QLabel* shown = nullptr;
-    for (QLabel* label : dialog.findChildren<QLabel*>())
-        if (!label->pixmap().isNull())
-            shown = label;
+    QWidget* shown = dialog.ledView();
     ASSERT_TRUE(shown);
-    const QRect area = shown->geometry();
+    const QRect area(shown->mapTo(&dialog, QPoint(0, 0)), shown->size());
     ASSERT_EQ(area.size(), QSize(10, 12));
     ASSERT_GT(dialog.width(), area.right() + 10);
     const QImage window = dialog.grab().toImage();
     EXPECT_EQ(window.pixelColor(area.topLeft() + QPoint(4, 4)), QColor(255, 0, 0));
     for (const QPoint beside :
-        { QPoint(area.right() + 5, area.top()), QPoint(area.right() + 5, area.bottom()) })
+        { QPoint(area.right() + 5, area.top()), QPoint(area.right() + 5, area.center().y()) })
         EXPECT_EQ(window.pixelColor(beside), QColor(171, 171, 171));
 }
 
