@@ -26,7 +26,7 @@ SECTIONS = [
     ("first-steps", "快速入門", """
 <ol>
 <li>在 Linux 上先安裝一次 udev 規則（見<a href="#udev">在 Linux 上存取胸牌</a>），然後以 USB 連接胸牌並開啟電源。</li>
-<li>啟動軟體。軟體會開啟上次使用的節目檔案。</li>
+<li>啟動軟體。軟體會開啟上次使用的節目檔案。辨識到胸牌後，狀態列顯示「{k:badgeConnected}」。</li>
 <li>按一下工具列上的 {k:text}。節目樹中出現一個新的文字節目，內容是紅色的歡迎語。</li>
 <li>在右下方黑色的編輯框中輸入文字。預覽隨每次按鍵更新。</li>
 <li>在 {k:effectAction} 中選擇效果，例如 {k:effectActionMatrix2}，並在 {k:effectSpeed} 中選擇速度。</li>
