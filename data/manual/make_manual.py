@@ -89,23 +89,48 @@ def png_size(path):
 
 # The command-line tool's commands and the udev rule's installation: the same
 # in every language.
-CLI_USAGE = """tessel-cli list FILE.led
+CLI_USAGE = """tessel-cli COMMAND [ARGS]
+tessel-cli COMMAND --help | --help | --version
+
+tessel-cli list FILE.led [--json]
 tessel-cli resave IN.led OUT.led
 tessel-cli render FILE.led [-p N] [--screen RxC] -o OUT.bmp
 tessel-cli image FILE.led [--screen RxC] [--planes P] -o OUT.bin
-tessel-cli send FILE.led [--device usb|sim] [--sim-dump FILE] [--sim-log FILE]
-tessel-cli search [--device usb|sim]
-tessel-cli clear [--device usb|sim]
-tessel-cli brightness [0|1|2] [--device usb|sim]
-tessel-cli get-params [--device usb|sim]
+tessel-cli import-picture IN --screen RxC [--planes P] [--threshold T] [--dither] [--invert] -o OUT.bmp
+tessel-cli say TEXT|- [--effect N] [--speed 1-6] [--stay 1-6] [--exit N] [--loops N]
+           [--border N] [--font FACE] [--size POINTS] [--colour C] [--background C]
+           [--bold] [--italic] [--align left|centre|right] [--arabic] [-o FILE.led]
+           [DEVICE OPTIONS]
+tessel-cli send FILE.led [DEVICE OPTIONS]
+tessel-cli devices [--json] [--device usb|sim]
+tessel-cli search [DEVICE OPTIONS]
+tessel-cli clear [DEVICE OPTIONS]
+tessel-cli brightness [0|1|2] [DEVICE OPTIONS]
+tessel-cli get-params [DEVICE OPTIONS]
 tessel-cli set-params [--id N] [--height 12|14|16] [--width W] [--rgb R|RG|RGB]
-                      [--oe Low|Hign] [--data 595|5026] [--device usb|sim]"""
+                      [--oe Low|High] [--data 595|5026] [DEVICE OPTIONS]
+
+DEVICE OPTIONS:
+  --device usb|sim      the badge on USB (default) or the simulated badge
+  --device-path PATH    the badge at this hidraw path (see 'tessel-cli devices')
+  --sim-dump FILE       write the image the simulated badge received
+  --sim-log FILE        write every packet exchanged, one line of hex each
+  --sim-fault KIND      the simulated badge misbehaves: silent, late, bad-crc,
+                        refuse, reject, stop-after=K, unplug-after=K
+  --sim-latency MS      the simulated badge answers each report after MS ms"""
 
 CLI_EXAMPLES = """tessel-cli list badge.led
+tessel-cli list badge.led --json
+tessel-cli say "Hello Tessel!" --effect 2 --colour yellow
+echo "Back at 3 pm" | tessel-cli say - -o note.led
+tessel-cli say -- "-5 degrees"
+tessel-cli devices
+tessel-cli import-picture photo.jpg --screen 12x48 --dither -o photo-led.bmp
 tessel-cli render badge.led -p 2 --screen 12x48 -o preview.bmp
 tessel-cli send badge.led
 tessel-cli brightness 1
-tessel-cli send badge.led --device sim --sim-dump sent.bin"""
+tessel-cli send badge.led --device sim --sim-dump sent.bin
+tessel-cli say --help"""
 
 UDEV_STEPS = """sudo cp data/udev/70-k9057r-badge.rules /etc/udev/rules.d/
 sudo udevadm control --reload-rules

@@ -15,16 +15,21 @@ shows how each one will look on the badge and sends the ticked ones to it over U
 {k:bright} (with its arrow) and {k:send}. Hold the mouse over a button to see what it does.</li>
 <li><strong>Program tree</strong> (top left): the root {k:programLists} with the number of programs, and one entry
 per program, showing its name and, for a text, the beginning of the text in brackets.</li>
-<li><strong>Preview</strong> (top right): the selected program as the badge lays it out, one screen pixel per LED.</li>
+<li><strong>Preview</strong> (top right): the selected program as the badge lays it out, enlarged as chosen in the
+{k:view} menu.</li>
 <li><strong>Property pane</strong> (bottom): everything about the selected program.</li>
-<li><strong>Status bar</strong> (bottom edge): messages, and the progress bar while sending.</li>
+<li><strong>Status bar</strong> (bottom edge): messages and the progress bar while sending on the left, then two
+panes: whether a badge is attached (“{k:badgeConnected}” or “{k:noBadge}”, looked up every two seconds), and how much a
+send of the ticked programs would transfer, for example “240 bytes, 5 packets”. The second pane follows every
+change, so it shows at once when the programs grow too large for the badge.</li>
 </ul>
 """),
     ("first-steps", "First steps", """
 <ol>
 <li>On Linux, install the udev rule once (see <a href="#udev">Access to the badge on Linux</a>), then connect
 the badge by USB and switch it on.</li>
-<li>Start the editor. It reopens the program file you used last.</li>
+<li>Start the editor. It reopens the program file you used last. The status bar says “{k:badgeConnected}” once it
+sees the badge.</li>
 <li>Click {k:text} in the tool bar. A new text program appears in the tree with a greeting in red.</li>
 <li>Type your text into the black editor at the bottom right. The preview follows every key stroke.</li>
 <li>Choose an {k:effectAction}, for example {k:effectActionMatrix2}, and a {k:effectSpeed}.</li>
@@ -91,16 +96,42 @@ picture's code, such as [A001], into the text; the badge shows the picture in it
 {img:character-spacing.png|The {k:charSpace} slider.}
 <h3>Picture programs</h3>
 {img:image-properties.png|The property pane of a picture program.}
-<p>Click {k:scanFile} to choose a BMP picture; its path appears under {k:filePath}. Pixels of the colour chosen with
-{k:delBgColor} stay dark on the badge.</p>
+<p>Click {k:scanFile} to choose a picture (BMP, PNG, JPEG or GIF); its path appears under {k:filePath}. Pixels of
+the colour chosen with {k:delBgColor} stay dark on the badge.</p>
+<p>A picture that is already LED-ready — as high as the screen, every pixel black or a pure colour the screen
+can show — is taken as it is. Any other picture opens the {k:pictureImportTitle} window first: the picture is scaled to the screen's height and
+shown LED by LED as the badge will show it.</p>
+{img:picture-import.png|The {k:pictureImportTitle} window.}
+<ul>
+<li>{k:threshold} (0 to 255, 128 at first) — how strong the red of a pixel (and on colour screens its green and
+blue) must be for its LED to light. Lower it to light more LEDs, raise it to light fewer.</li>
+<li>{k:dither} — spreads the error of each LED to its neighbours, so that shades of a photograph become patterns of
+lit and dark LEDs.</li>
+<li>{k:invert} — lights the dark parts and darkens the lit ones, for a dark drawing on a light ground.</li>
+</ul>
+<p>{k:ok} writes the converted picture as a BMP named after the original with <code>-led</code> added (for example
+<code>photo-led.bmp</code>, numbered if that name is taken) in the folder of the open program file, or in your
+documents folder while the list has never been saved, and the picture program uses that BMP. {k:cancel} leaves the
+program as it was.</p>
 """),
     ("preview", "Preview", """
-<p>The {k:previewTitle} shows the selected program as the badge will lay it out, one pixel per LED, at the height and
-width of the current screen parameters. It is redrawn after every change.</p>
+<p>The {k:previewTitle} shows the selected program as the badge will lay it out, at the height and width of the
+current screen parameters. It is redrawn after every change.</p>
+{img:view-menu.png|The {k:view} menu.}
+<p>The {k:view} menu sets how large the preview draws each LED, from 1 to 16 screen pixels; from three pixels on, every
+LED is drawn as a round dot, as on the badge. The zoom is kept with the settings.</p>
+<table>
+<tr><th>Command</th><th>Keys</th></tr>
+<tr><td>{k:view} › {k:zoomIn}</td><td><kbd>Ctrl</kbd>+<kbd>+</kbd> (also <kbd>Ctrl</kbd>+<kbd>=</kbd>)</td></tr>
+<tr><td>{k:view} › {k:zoomOut}</td><td><kbd>Ctrl</kbd>+<kbd>-</kbd></td></tr>
+<tr><td>{k:view} › {k:actualSize}</td><td><kbd>Ctrl</kbd>+<kbd>0</kbd> — one screen pixel per LED</td></tr>
+</table>
+<p>Turning the mouse wheel with <kbd>Ctrl</kbd> held over the preview zooms in and out as well.</p>
 """),
     ("sending", "Sending to the badge", """
 <p>Click {k:send} in the tool bar or choose {k:tool} › {k:send}. All ticked text and picture programs are prepared
-and sent; the progress bar in the status bar shows how far the transfer has come, and the tool bar is disabled until
+and sent; the progress bar in the status bar shows how far the transfer has come (the size of the transfer is the
+one shown in the status bar's last pane beforehand), and the tool bar is disabled until
 it ends. The outcome appears in the status bar for about two seconds, or in a message box if you chose so in
 {k:softOption}.</p>
 <table>
@@ -155,7 +186,8 @@ reached by USB; with {k:serialPort} chosen the device tools do not reach it.</li
 <p>The program list is saved as a program file with the extension <code>.led</code>. The {k:file} menu has
 {k:new}, {k:open}, {k:save}, {k:saveAs}, {k:close}, {k:recentFile} (the last ten files, with {k:clearRecord}) and
 {k:exit}. Leaving a list with unsaved changes asks whether to save it. The settings (language, brightness, screen
-parameters, options) are kept in <code>app.xml</code> beside the program.</p>
+parameters, options, preview zoom) are kept in <code>app.xml</code>: beside the program when its folder holds the
+language files and can be written, otherwise (an installed editor) in <code>~/.config/tessel/</code>.</p>
 <table>
 <tr><th>Keys</th><th>Command</th></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>N</kbd></td><td>{k:file} › {k:new}</td></tr>
@@ -164,24 +196,56 @@ parameters, options) are kept in <code>app.xml</code> beside the program.</p>
 <tr><td><kbd>Ctrl</kbd>+<kbd>Shift</kbd>+<kbd>S</kbd></td><td>{k:file} › {k:saveAs}</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>W</kbd></td><td>{k:file} › {k:close}</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>Q</kbd></td><td>{k:file} › {k:exit}</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>+</kbd>, <kbd>Ctrl</kbd>+<kbd>-</kbd>, <kbd>Ctrl</kbd>+<kbd>0</kbd></td><td>{k:view} ›
+{k:zoomIn}, {k:zoomOut}, {k:actualSize}</td></tr>
+<tr><td><kbd>Delete</kbd></td><td>{k:edit} › {k:del}, while the program tree has the focus</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>B</kbd>, <kbd>Ctrl</kbd>+<kbd>I</kbd>, <kbd>Ctrl</kbd>+<kbd>U</kbd></td><td>{k:bold},
+{k:italic}, {k:underline}, in the text editor</td></tr>
 </table>
-<p>{k:help} › {k:viewHelp} opens this manual; {k:help} › {k:about} shows the program's name and version.</p>
+<p>{k:help} › {k:viewHelp} opens this manual. {k:help} › {k:about} shows the program's name, its version, the badge
+model it is made for and its licence (GNU General Public License, version 3 or later).</p>
+{img:about.png|The {k:aboutTitle} window.}
 """),
     ("cli", "The command-line tool tessel-cli", """
-<p><code>tessel-cli</code> does without a window what the editor does: list, check and convert program files, and
-talk to the badge. It reads the same <code>app.xml</code> and language files beside it. It ends with status 0 on
-success, 1 when the operation failed (the reason is written to the error output) and 2 on wrong usage.</p>
+<p><code>tessel-cli</code> does without a window what the editor does: list, check and convert program files, make
+a program from a line of text, turn pictures into LED pictures, and talk to the badge. It reads the same
+<code>app.xml</code> and language files as the editor. It ends with status 0 on success, 1 when the operation failed
+(the reason is written to the error output) and 2 on wrong usage. <code>tessel-cli --help</code> lists every command,
+<code>tessel-cli COMMAND --help</code> describes one command and its options, and <code>tessel-cli --version</code>
+prints the version.</p>
 {pre:cli}
 <ul>
-<li><code>list</code> prints one line per program: number, tick, kind, name and text.</li>
+<li><code>list</code> prints one line per program, its fields separated by tabs: number, tick, kind, name and
+summary. With <code>--json</code> it prints an array with one object per program, holding every field of its
+kind.</li>
 <li><code>resave</code> reads a program file and writes it again as the editor's {k:save} would.</li>
 <li><code>render</code> writes the preview picture of program N (counted from 1) as a BMP;
 <code>image</code> writes the bytes the badge would receive.</li>
+<li><code>import-picture</code> does what the {k:pictureImportTitle} window does: it scales a picture of any size and
+format to the height of <code>--screen</code> and writes a BMP whose pixels are black or pure LED colours, ready for
+a picture program. <code>--planes</code> gives the colours: 0 red only (the default), 1 red and green, 2 all seven
+colours; <code>--threshold</code> (0 to 255, default 128), <code>--dither</code> and <code>--invert</code> are the
+window's controls.</li>
+<li><code>say</code> sends one text program made from TEXT, or from the standard input with <code>-</code>, with the
+settings of a new text program in the editor; icon codes such as [A001] are drawn from the icon library and line
+ends start new paragraphs. The options set the {k:effectAction} (<code>--effect</code> 0 to 30), {k:effectSpeed},
+{k:effectStay}, {k:effectExit}, {k:playCount} (<code>--loops</code>), {k:borderType} (<code>--border</code> 0 to 4),
+the font, the size (by default the text fills the screen's rows), the colours (black, red, green, yellow, blue,
+purple, cyan, white or #RRGGBB), bold, italic, the alignment and right-to-left text. With <code>-o FILE.led</code>
+it writes the program file instead of sending it. A text that starts with <code>-</code> follows <code>--</code>.</li>
+<li><code>devices</code> lists every attached badge, one line each: its hidraw path, serial number and product,
+separated by tabs (<code>--json</code>: an array of objects with path, serial, product and accessible). It ends with
+status 0 also when there is none, and says on the error output what keeps a badge from being seen or used — for
+example a missing udev rule.</li>
 <li><code>send</code>, <code>search</code>, <code>clear</code>, <code>brightness</code>, <code>get-params</code> and
 <code>set-params</code> are the device tools. <code>brightness</code> takes 0 (100 %), 1 (66 %) or 2 (33 %).</li>
 <li><code>--screen RxC</code> gives rows × columns, for example <code>12x48</code>; without it the current screen
-parameters of <code>app.xml</code> are used. <code>--device sim</code> talks to a built-in simulated badge instead of
-the USB badge, and <code>--sim-dump</code> saves what it received.</li>
+parameters of <code>app.xml</code> are used.</li>
+<li>The device options go with every command that talks to the badge. <code>--device-path</code> chooses one of
+several badges by the path <code>devices</code> printed. <code>--device sim</code> talks to a built-in simulated
+badge instead of the USB badge: <code>--sim-dump</code> saves the image it received, <code>--sim-log</code> every
+packet exchanged, and <code>--sim-fault</code> and <code>--sim-latency</code> make it misbehave or answer slowly, to
+try how a script copes with a badge that does not answer.</li>
 </ul>
 <p>Examples:</p>
 {pre:examples}

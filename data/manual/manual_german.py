@@ -16,17 +16,22 @@ zeigt, wie jede auf dem Namensschild aussehen wird, und sendet die angehakten ü
 {k:bright} (mit Pfeil) und {k:send}. Halten Sie die Maus über eine Schaltfläche, um zu sehen, was sie tut.</li>
 <li><strong>Programmbaum</strong> (oben links): die Wurzel {k:programLists} mit der Zahl der Programme und ein Eintrag
 je Programm mit seinem Namen, bei Texten mit dem Textanfang in Klammern.</li>
-<li><strong>Vorschau</strong> (oben rechts): das ausgewählte Programm so, wie das Namensschild es darstellt, ein
-Bildpunkt je LED.</li>
+<li><strong>Vorschau</strong> (oben rechts): das ausgewählte Programm so, wie das Namensschild es darstellt, vergrößert
+wie im Menü {k:view} gewählt.</li>
 <li><strong>Eigenschaftsbereich</strong> (unten): alles zum ausgewählten Programm.</li>
-<li><strong>Statusleiste</strong> (unterer Rand): Meldungen und beim Senden der Fortschrittsbalken.</li>
+<li><strong>Statusleiste</strong> (unterer Rand): links Meldungen und beim Senden der Fortschrittsbalken, dann zwei
+Felder: ob ein Namensschild angeschlossen ist („{k:badgeConnected}“ oder „{k:noBadge}“, alle zwei Sekunden geprüft),
+und wie viel ein Senden der angehakten Programme übertragen würde, zum Beispiel „240 bytes, 5 packets“ (240 Bytes in
+5 Paketen). Das zweite Feld folgt jeder Änderung; so sieht man sofort, wenn die Programme für das Namensschild zu groß
+werden.</li>
 </ul>
 """),
     ("first-steps", "Erste Schritte", """
 <ol>
 <li>Unter Linux einmalig die udev-Regel installieren (siehe <a href="#udev">Zugriff auf das Namensschild unter
 Linux</a>), dann das Namensschild per USB anschließen und einschalten.</li>
-<li>Den Editor starten. Er öffnet die zuletzt verwendete Programmdatei.</li>
+<li>Den Editor starten. Er öffnet die zuletzt verwendete Programmdatei. Sobald er das Namensschild sieht, meldet die
+Statusleiste „{k:badgeConnected}“.</li>
 <li>In der Werkzeugleiste auf {k:text} klicken. Ein neues Textprogramm mit einem roten Gruß erscheint im Baum.</li>
 <li>Den Text in das schwarze Eingabefeld unten rechts schreiben. Die Vorschau folgt jedem Tastendruck.</li>
 <li>Unter {k:effectAction} einen Effekt wählen, zum Beispiel {k:effectActionMatrix2}, und unter {k:effectSpeed} das Tempo.</li>
@@ -96,17 +101,45 @@ Code des Bildes, etwa [A001], in den Text ein; das Namensschild zeigt an seiner 
 {img:character-spacing.png|Der Schieberegler {k:charSpace}.}
 <h3>Bildprogramme</h3>
 {img:image-properties.png|Der Eigenschaftsbereich eines Bildprogramms.}
-<p>Mit {k:scanFile} wählen Sie ein BMP-Bild; sein Pfad erscheint unter {k:filePath}. Bildpunkte in der unter
-{k:delBgColor} gewählten Farbe bleiben auf dem Namensschild dunkel.</p>
+<p>Mit {k:scanFile} wählen Sie ein Bild (BMP, PNG, JPEG oder GIF); sein Pfad erscheint unter {k:filePath}.
+Bildpunkte in der unter {k:delBgColor} gewählten Farbe bleiben auf dem Namensschild dunkel.</p>
+<p>Ein Bild, das schon für die LEDs taugt – so hoch wie die Anzeige, jeder Bildpunkt schwarz oder eine reine Farbe,
+die die Anzeige zeigen kann –, wird so übernommen. Jedes andere Bild öffnet zuerst das Fenster
+{k:pictureImportTitle}: Das Bild wird auf die Höhe der Anzeige skaliert und LED für LED so gezeigt, wie das
+Namensschild es zeigen wird.</p>
+{img:picture-import.png|Das Fenster {k:pictureImportTitle}.}
+<ul>
+<li>{k:threshold} (0 bis 255, anfangs 128) – wie stark der Rotanteil eines Bildpunkts (bei farbigen Anzeigen auch
+Grün und Blau) sein muss, damit seine LED leuchtet. Niedriger leuchten mehr LEDs, höher weniger.</li>
+<li>{k:dither} – verteilt den Fehler jeder LED auf ihre Nachbarn, sodass die Abstufungen eines Fotos zu Mustern aus
+hellen und dunklen LEDs werden.</li>
+<li>{k:invert} – lässt die dunklen Teile leuchten und die hellen dunkel, für eine dunkle Zeichnung auf hellem
+Grund.</li>
+</ul>
+<p>{k:ok} schreibt das umgewandelte Bild als BMP mit dem Namen des Originals und angehängtem <code>-led</code> (zum
+Beispiel <code>photo-led.bmp</code>, nummeriert, wenn der Name vergeben ist) in den Ordner der geöffneten
+Programmdatei, oder in Ihren Dokumente-Ordner, solange die Liste nie gespeichert wurde; das Bildprogramm verwendet
+dann diese BMP-Datei. {k:cancel} lässt das Programm, wie es war.</p>
 """),
     ("preview", "Vorschau", """
-<p>Die {k:previewTitle} zeigt das ausgewählte Programm so, wie das Namensschild es darstellt, ein Bildpunkt je LED, in
-Höhe und Breite der aktuellen Anzeigeparameter. Sie wird nach jeder Änderung neu gezeichnet.</p>
+<p>Die {k:previewTitle} zeigt das ausgewählte Programm so, wie das Namensschild es darstellt, in Höhe und Breite der
+aktuellen Anzeigeparameter. Sie wird nach jeder Änderung neu gezeichnet.</p>
+{img:view-menu.png|Das Menü {k:view}.}
+<p>Das Menü {k:view} bestimmt, wie groß die Vorschau jede LED zeichnet, von 1 bis 16 Bildschirmpunkten; ab drei
+Punkten wird jede LED wie auf dem Namensschild als runder Punkt gezeichnet. Die Vergrößerung wird mit den
+Einstellungen gespeichert.</p>
+<table>
+<tr><th>Befehl</th><th>Tasten</th></tr>
+<tr><td>{k:view} › {k:zoomIn}</td><td><kbd>Strg</kbd>+<kbd>+</kbd> (auch <kbd>Strg</kbd>+<kbd>=</kbd>)</td></tr>
+<tr><td>{k:view} › {k:zoomOut}</td><td><kbd>Strg</kbd>+<kbd>-</kbd></td></tr>
+<tr><td>{k:view} › {k:actualSize}</td><td><kbd>Strg</kbd>+<kbd>0</kbd> – ein Bildschirmpunkt je LED</td></tr>
+</table>
+<p>Auch das Mausrad mit gedrückter <kbd>Strg</kbd>-Taste über der Vorschau vergrößert und verkleinert.</p>
 """),
     ("sending", "An das Namensschild senden", """
 <p>Klicken Sie in der Werkzeugleiste auf {k:send} oder wählen Sie {k:tool} › {k:send}. Alle angehakten Text- und
 Bildprogramme werden aufbereitet und gesendet; der Fortschrittsbalken in der Statusleiste zeigt den Stand der
-Übertragung, und die Werkzeugleiste ist bis zu ihrem Ende gesperrt. Das Ergebnis steht etwa zwei Sekunden in der
+Übertragung (ihre Größe stand vorher im letzten Feld der Statusleiste), und die Werkzeugleiste ist bis zu ihrem Ende gesperrt. Das Ergebnis steht etwa zwei Sekunden in der
 Statusleiste oder, wenn Sie es unter {k:softOption} so gewählt haben, in einem Meldungsfenster.</p>
 <table>
 <tr><th>Meldung</th><th>Was tun</th></tr>
@@ -162,7 +195,9 @@ wird über USB erreicht; mit {k:serialPort} erreichen die Gerätewerkzeuge es ni
 <p>Die Programmliste wird als Programmdatei mit der Endung <code>.led</code> gespeichert. Das Menü {k:file} enthält
 {k:new}, {k:open}, {k:save}, {k:saveAs}, {k:close}, {k:recentFile} (die letzten zehn Dateien, mit {k:clearRecord})
 und {k:exit}. Wer eine Liste mit ungespeicherten Änderungen verlässt, wird gefragt, ob gespeichert werden soll. Die
-Einstellungen (Sprache, Helligkeit, Anzeigeparameter, Optionen) stehen in <code>app.xml</code> neben dem Programm.</p>
+Einstellungen (Sprache, Helligkeit, Anzeigeparameter, Optionen, Vergrößerung der Vorschau) stehen in
+<code>app.xml</code>: neben dem Programm, wenn dessen Ordner die Sprachdateien enthält und beschreibbar ist, sonst
+(installierter Editor) in <code>~/.config/tessel/</code>.</p>
 <table>
 <tr><th>Tasten</th><th>Befehl</th></tr>
 <tr><td><kbd>Strg</kbd>+<kbd>N</kbd></td><td>{k:file} › {k:new}</td></tr>
@@ -171,25 +206,58 @@ Einstellungen (Sprache, Helligkeit, Anzeigeparameter, Optionen) stehen in <code>
 <tr><td><kbd>Strg</kbd>+<kbd>Umschalt</kbd>+<kbd>S</kbd></td><td>{k:file} › {k:saveAs}</td></tr>
 <tr><td><kbd>Strg</kbd>+<kbd>W</kbd></td><td>{k:file} › {k:close}</td></tr>
 <tr><td><kbd>Strg</kbd>+<kbd>Q</kbd></td><td>{k:file} › {k:exit}</td></tr>
+<tr><td><kbd>Strg</kbd>+<kbd>+</kbd>, <kbd>Strg</kbd>+<kbd>-</kbd>, <kbd>Strg</kbd>+<kbd>0</kbd></td><td>{k:view} ›
+{k:zoomIn}, {k:zoomOut}, {k:actualSize}</td></tr>
+<tr><td><kbd>Entf</kbd></td><td>{k:edit} › {k:del}, solange der Programmbaum den Fokus hat</td></tr>
+<tr><td><kbd>Strg</kbd>+<kbd>B</kbd>, <kbd>Strg</kbd>+<kbd>I</kbd>, <kbd>Strg</kbd>+<kbd>U</kbd></td><td>{k:bold},
+{k:italic}, {k:underline} im Texteingabefeld</td></tr>
 </table>
-<p>{k:help} › {k:viewHelp} öffnet dieses Handbuch; {k:help} › {k:about} zeigt Namen und Version des Programms.</p>
+<p>{k:help} › {k:viewHelp} öffnet dieses Handbuch. {k:help} › {k:about} zeigt Namen und Version des Programms, das
+Namensschild, für das es gemacht ist, und seine Lizenz (GNU General Public License, Version 3 oder später).</p>
+{img:about.png|Das Fenster {k:aboutTitle}.}
 """),
     ("cli", "Das Befehlszeilenwerkzeug tessel-cli", """
-<p><code>tessel-cli</code> erledigt ohne Fenster, was der Editor tut: Programmdateien auflisten, prüfen und umwandeln
-und mit dem Namensschild sprechen. Es liest dieselbe <code>app.xml</code> und dieselben Sprachdateien neben sich. Es
-endet mit Status 0 bei Erfolg, 1 wenn der Vorgang fehlschlug (der Grund steht in der Fehlerausgabe) und 2 bei falscher
-Verwendung.</p>
+<p><code>tessel-cli</code> erledigt ohne Fenster, was der Editor tut: Programmdateien auflisten, prüfen und umwandeln,
+aus einer Zeile Text ein Programm machen, Bilder in LED-Bilder umwandeln und mit dem Namensschild sprechen. Es liest
+dieselbe <code>app.xml</code> und dieselben Sprachdateien wie der Editor. Es endet mit Status 0 bei Erfolg, 1 wenn der
+Vorgang fehlschlug (der Grund steht in der Fehlerausgabe) und 2 bei falscher Verwendung. <code>tessel-cli --help</code>
+listet alle Befehle auf, <code>tessel-cli BEFEHL --help</code> beschreibt einen Befehl mit seinen Optionen, und
+<code>tessel-cli --version</code> gibt die Version aus.</p>
 {pre:cli}
 <ul>
-<li><code>list</code> gibt je Programm eine Zeile aus: Nummer, Haken, Art, Name und Text.</li>
+<li><code>list</code> gibt je Programm eine Zeile aus, die Felder durch Tabulatoren getrennt: Nummer, Haken, Art, Name
+und Zusammenfassung. Mit <code>--json</code> gibt es ein Array mit einem Objekt je Programm und allen Feldern seiner
+Art aus.</li>
 <li><code>resave</code> liest eine Programmdatei und schreibt sie so, wie {k:save} im Editor sie schreiben würde.</li>
 <li><code>render</code> schreibt das Vorschaubild von Programm N (ab 1 gezählt) als BMP; <code>image</code> schreibt die
 Bytes, die das Namensschild erhalten würde.</li>
+<li><code>import-picture</code> tut, was das Fenster {k:pictureImportTitle} tut: Es skaliert ein Bild beliebiger Größe
+und beliebigen Formats auf die Höhe von <code>--screen</code> und schreibt ein BMP, dessen Bildpunkte schwarz oder reine
+LED-Farben sind, fertig für ein Bildprogramm. <code>--planes</code> gibt die Farben an: 0 nur Rot (Vorgabe), 1 Rot und
+Grün, 2 alle sieben Farben; <code>--threshold</code> (0 bis 255, Vorgabe 128), <code>--dither</code> und
+<code>--invert</code> entsprechen den Bedienelementen des Fensters.</li>
+<li><code>say</code> sendet ein Textprogramm aus TEXT oder, mit <code>-</code>, aus der Standardeingabe, mit den
+Einstellungen eines neuen Textprogramms im Editor; Symbolcodes wie [A001] werden aus der Symbolbibliothek gezeichnet,
+Zeilenenden beginnen neue Absätze. Die Optionen setzen {k:effectAction} (<code>--effect</code> 0 bis 30),
+{k:effectSpeed}, {k:effectStay}, {k:effectExit}, {k:playCount} (<code>--loops</code>), {k:borderType}
+(<code>--border</code> 0 bis 4), Schriftart, Größe (ohne Angabe füllt der Text die Zeilen der Anzeige), Farben (black,
+red, green, yellow, blue, purple, cyan, white oder #RRGGBB), fett, kursiv, Ausrichtung und Text von rechts nach links.
+Mit <code>-o FILE.led</code> schreibt es die Programmdatei, statt zu senden. Ein Text, der mit <code>-</code> beginnt,
+steht hinter <code>--</code>.</li>
+<li><code>devices</code> listet jedes angeschlossene Namensschild in einer Zeile auf: hidraw-Pfad, Seriennummer und
+Produkt, durch Tabulatoren getrennt (<code>--json</code>: ein Array von Objekten mit path, serial, product und
+accessible). Es endet auch ohne Namensschild mit Status 0 und nennt in der Fehlerausgabe, was ein Namensschild
+unsichtbar oder unbenutzbar macht – etwa eine fehlende udev-Regel.</li>
 <li><code>send</code>, <code>search</code>, <code>clear</code>, <code>brightness</code>, <code>get-params</code> und
 <code>set-params</code> sind die Gerätewerkzeuge. <code>brightness</code> nimmt 0 (100 %), 1 (66 %) oder 2 (33 %).</li>
 <li><code>--screen RxC</code> gibt Zeilen × Spalten an, zum Beispiel <code>12x48</code>; ohne diese Angabe gelten die
-aktuellen Anzeigeparameter aus <code>app.xml</code>. <code>--device sim</code> spricht mit einem eingebauten simulierten
-Namensschild statt mit dem USB-Gerät, und <code>--sim-dump</code> speichert, was es empfangen hat.</li>
+aktuellen Anzeigeparameter aus <code>app.xml</code>.</li>
+<li>Die Geräteoptionen gelten für jeden Befehl, der mit dem Namensschild spricht. <code>--device-path</code> wählt
+eines von mehreren Namensschildern über den Pfad, den <code>devices</code> ausgab. <code>--device sim</code> spricht mit
+einem eingebauten simulierten Namensschild statt mit dem USB-Gerät: <code>--sim-dump</code> speichert das empfangene
+Bild, <code>--sim-log</code> jedes ausgetauschte Paket, und <code>--sim-fault</code> und <code>--sim-latency</code>
+lassen es Fehler machen oder langsam antworten, um zu prüfen, wie ein Skript mit einem Namensschild umgeht, das nicht
+antwortet.</li>
 </ul>
 <p>Beispiele:</p>
 {pre:examples}

@@ -16,16 +16,20 @@ SECTIONS = [
 {k:send}。ボタンの上にマウスを置くと説明が表示されます。</li>
 <li><strong>プログラム ツリー</strong>（左上）：プログラム数を示すルート {k:programLists} と、プログラムごとの項目。
 項目には名前と、テキストの場合は括弧内にテキストの先頭が表示されます。</li>
-<li><strong>プレビュー</strong>（右上）：選択したプログラムを名札と同じ配置で、1 LED を 1 ピクセルとして表示します。</li>
+<li><strong>プレビュー</strong>（右上）：選択したプログラムを名札と同じ配置で、{k:view} メニューで選んだ倍率で表示します。</li>
 <li><strong>プロパティ ペイン</strong>（下）：選択したプログラムのすべての設定。</li>
-<li><strong>ステータス バー</strong>（最下部）：メッセージと、送信中の進行状況バー。</li>
+<li><strong>ステータス バー</strong>（最下部）：左にメッセージと送信中の進行状況バー、その右に 2 つのペインがあります。
+名札が接続されているかどうか（「{k:badgeConnected}」または「{k:noBadge}」、2 秒ごとに確認）と、チェックしたプログラムを
+送信したときの転送量（たとえば「240 bytes, 5 packets」＝ 240 バイト、5 パケット）です。2 つ目のペインは変更のたびに
+更新されるので、プログラムが名札に収まらなくなるとすぐにわかります。</li>
 </ul>
 """),
     ("first-steps", "はじめに", """
 <ol>
 <li>Linux では最初に一度 udev ルールをインストールします（<a href="#udev">Linux での名札へのアクセス</a>を参照）。
 次に名札を USB で接続し、電源を入れます。</li>
-<li>エディターを起動します。前回使ったプログラム ファイルが開きます。</li>
+<li>エディターを起動します。前回使ったプログラム ファイルが開きます。名札を認識すると、ステータス バーに
+「{k:badgeConnected}」と表示されます。</li>
 <li>ツール バーの {k:text} をクリックします。赤いあいさつ文の入った新しいテキスト プログラムがツリーに追加されます。</li>
 <li>右下の黒い編集欄に文字を入力します。プレビューはキー入力のたびに更新されます。</li>
 <li>{k:effectAction} で効果（たとえば {k:effectActionMatrix2}）を、{k:effectSpeed} で速さを選びます。</li>
@@ -90,16 +94,40 @@ SECTIONS = [
 {img:character-spacing.png|{k:charSpace} のスライダー。}
 <h3>画像プログラム</h3>
 {img:image-properties.png|画像プログラムのプロパティ ペイン。}
-<p>{k:scanFile} をクリックして BMP 画像を選ぶと、そのパスが {k:filePath} の下に表示されます。
+<p>{k:scanFile} をクリックして画像（BMP、PNG、JPEG、GIF）を選ぶと、そのパスが {k:filePath} の下に表示されます。
 {k:delBgColor} で選んだ色のピクセルは名札では点灯しません。</p>
+<p>すでに LED 向けになっている画像（画面と同じ高さで、すべてのピクセルが黒か画面で表示できる純色）はそのまま使われます。
+それ以外の画像では、先に {k:pictureImportTitle} ウィンドウが開きます。画像は画面の高さに縮小・拡大され、
+名札での表示どおりに LED 単位で表示されます。</p>
+{img:picture-import.png|{k:pictureImportTitle} ウィンドウ。}
+<ul>
+<li>{k:threshold}（0～255、初期値 128）：ピクセルの赤（カラー画面では緑と青も）がどれだけ強ければ LED が点灯するか。
+下げると点灯する LED が増え、上げると減ります。</li>
+<li>{k:dither}：各 LED の誤差を周囲の LED に分散し、写真の濃淡を点灯と消灯の模様で表します。</li>
+<li>{k:invert}：暗い部分を点灯させ、明るい部分を消灯します。明るい地に暗い絵を描いた画像に使います。</li>
+</ul>
+<p>{k:ok} を押すと、変換した画像が元の名前に <code>-led</code> を付けた BMP（たとえば <code>photo-led.bmp</code>。
+その名前が使われていれば番号付き）として、開いているプログラム ファイルのフォルダーに書き出されます。一覧を一度も
+保存していない場合はドキュメント フォルダーに書き出されます。画像プログラムはその BMP を使います。{k:cancel} を押すと
+プログラムは変わりません。</p>
 """),
     ("preview", "プレビュー", """
-<p>{k:previewTitle} には、選択したプログラムが名札と同じ配置で、1 LED を 1 ピクセルとして、
-現在の画面パラメーターの高さと幅で表示されます。変更のたびに描き直されます。</p>
+<p>{k:previewTitle} には、選択したプログラムが名札と同じ配置で、現在の画面パラメーターの高さと幅で表示されます。
+変更のたびに描き直されます。</p>
+{img:view-menu.png|{k:view} メニュー。}
+<p>{k:view} メニューでは、プレビューで 1 つの LED を何ピクセルで描くか（1～16）を設定します。3 ピクセル以上では、
+名札と同じように各 LED が丸い点で描かれます。倍率は設定とともに保存されます。</p>
+<table>
+<tr><th>コマンド</th><th>キー</th></tr>
+<tr><td>{k:view} › {k:zoomIn}</td><td><kbd>Ctrl</kbd>+<kbd>+</kbd>（<kbd>Ctrl</kbd>+<kbd>=</kbd> でも可）</td></tr>
+<tr><td>{k:view} › {k:zoomOut}</td><td><kbd>Ctrl</kbd>+<kbd>-</kbd></td></tr>
+<tr><td>{k:view} › {k:actualSize}</td><td><kbd>Ctrl</kbd>+<kbd>0</kbd>：1 LED を 1 ピクセルで表示</td></tr>
+</table>
+<p>プレビューの上で <kbd>Ctrl</kbd> を押しながらマウス ホイールを回しても拡大・縮小できます。</p>
 """),
     ("sending", "名札への送信", """
 <p>ツール バーの {k:send} をクリックするか、{k:tool} › {k:send} を選びます。チェックしたテキストと画像のプログラムが
-すべて変換されて送信されます。ステータス バーの進行状況バーで転送の進み具合がわかり、終わるまでツール バーは使えません。
+すべて変換されて送信されます。ステータス バーの進行状況バーで転送の進み具合がわかり（転送量は送信前にステータス バーの最後のペインに表示されていた値です）、終わるまでツール バーは使えません。
 結果はステータス バーに約 2 秒間表示されます。{k:softOption} で設定した場合はメッセージ ボックスに表示されます。</p>
 <table>
 <tr><th>メッセージ</th><th>対処</th></tr>
@@ -148,8 +176,9 @@ SECTIONS = [
     ("files", "ファイル、ショートカット、ヘルプ", """
 <p>プログラムの一覧は拡張子 <code>.led</code> のプログラム ファイルとして保存されます。{k:file} メニューには
 {k:new}、{k:open}、{k:save}、{k:saveAs}、{k:close}、{k:recentFile}（最近の 10 ファイルと {k:clearRecord}）、{k:exit} があります。
-保存していない変更のある一覧を閉じるときは、保存するかどうかを確認します。設定（言語、明るさ、画面パラメーター、オプション）は
-プログラムと同じフォルダーの <code>app.xml</code> に保存されます。</p>
+保存していない変更のある一覧を閉じるときは、保存するかどうかを確認します。設定（言語、明るさ、画面パラメーター、オプション、プレビューの倍率）は
+<code>app.xml</code> に保存されます。プログラムのフォルダーに言語ファイルがあり書き込める場合はプログラムと同じフォルダーに、
+そうでない場合（インストールしたエディター）は <code>~/.config/tessel/</code> に保存されます。</p>
 <table>
 <tr><th>キー</th><th>コマンド</th></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>N</kbd></td><td>{k:file} › {k:new}</td></tr>
@@ -158,24 +187,52 @@ SECTIONS = [
 <tr><td><kbd>Ctrl</kbd>+<kbd>Shift</kbd>+<kbd>S</kbd></td><td>{k:file} › {k:saveAs}</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>W</kbd></td><td>{k:file} › {k:close}</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>Q</kbd></td><td>{k:file} › {k:exit}</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>+</kbd>、<kbd>Ctrl</kbd>+<kbd>-</kbd>、<kbd>Ctrl</kbd>+<kbd>0</kbd></td><td>{k:view} ›
+{k:zoomIn}、{k:zoomOut}、{k:actualSize}</td></tr>
+<tr><td><kbd>Delete</kbd></td><td>{k:edit} › {k:del}（プログラム ツリーにフォーカスがあるとき）</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>B</kbd>、<kbd>Ctrl</kbd>+<kbd>I</kbd>、<kbd>Ctrl</kbd>+<kbd>U</kbd></td><td>{k:bold}、
+{k:italic}、{k:underline}（テキスト エディター内）</td></tr>
 </table>
-<p>{k:help} › {k:viewHelp} でこの説明書が開き、{k:help} › {k:about} でプログラムの名前とバージョンが表示されます。</p>
+<p>{k:help} › {k:viewHelp} でこの説明書が開きます。{k:help} › {k:about} では、プログラムの名前とバージョン、対象の名札、
+ライセンス（GNU General Public License バージョン 3 以降）が表示されます。</p>
+{img:about.png|{k:aboutTitle} ウィンドウ。}
 """),
     ("cli", "コマンドライン ツール tessel-cli", """
-<p><code>tessel-cli</code> は、エディターと同じことをウィンドウなしで行います。プログラム ファイルの一覧表示・確認・変換と、
-名札との通信です。同じフォルダーの <code>app.xml</code> と言語ファイルを読み込みます。終了ステータスは、成功で 0、
-操作の失敗で 1（理由はエラー出力に書かれます）、使い方の誤りで 2 です。</p>
+<p><code>tessel-cli</code> は、エディターと同じことをウィンドウなしで行います。プログラム ファイルの一覧表示・確認・変換、
+1 行のテキストからのプログラム作成、画像の LED 用画像への変換、名札との通信です。エディターと同じ <code>app.xml</code> と
+言語ファイルを読み込みます。終了ステータスは、成功で 0、操作の失敗で 1（理由はエラー出力に書かれます）、使い方の誤りで 2 です。
+<code>tessel-cli --help</code> はすべてのコマンドを、<code>tessel-cli コマンド --help</code> は 1 つのコマンドとその
+オプションを説明し、<code>tessel-cli --version</code> はバージョンを表示します。</p>
 {pre:cli}
 <ul>
-<li><code>list</code>：プログラムごとに 1 行（番号、チェック、種類、名前、テキスト）を出力します。</li>
+<li><code>list</code>：プログラムごとに 1 行を、タブ区切りで出力します（番号、チェック、種類、名前、概要）。
+<code>--json</code> を付けると、プログラムごとに 1 つのオブジェクト（その種類のすべてのフィールド）を持つ配列を出力します。</li>
 <li><code>resave</code>：プログラム ファイルを読み込み、エディターの {k:save} と同じ形で書き直します。</li>
 <li><code>render</code>：N 番目（1 から数えます）のプログラムのプレビュー画像を BMP で書き出します。<code>image</code>：
 名札が受け取るデータを書き出します。</li>
+<li><code>import-picture</code>：{k:pictureImportTitle} ウィンドウと同じ処理です。任意のサイズ・形式の画像を
+<code>--screen</code> の高さに合わせ、すべてのピクセルが黒か LED の純色である BMP を書き出します。そのまま画像プログラムに
+使えます。<code>--planes</code> は色数で、0 は赤のみ（既定）、1 は赤と緑、2 は 7 色すべてです。<code>--threshold</code>
+（0～255、既定 128）、<code>--dither</code>、<code>--invert</code> はウィンドウのコントロールに対応します。</li>
+<li><code>say</code>：TEXT（<code>-</code> なら標準入力）から、エディターで新しく作ったテキスト プログラムと同じ設定の
+テキスト プログラムを作って送信します。[A001] などのアイコン コードはアイコン ライブラリから描かれ、改行で新しい段落に
+なります。オプションでは {k:effectAction}（<code>--effect</code> 0～30）、{k:effectSpeed}、{k:effectStay}、
+{k:effectExit}、{k:playCount}（<code>--loops</code>）、{k:borderType}（<code>--border</code> 0～4）、フォント、
+サイズ（既定では画面の行数いっぱい）、色（black、red、green、yellow、blue、purple、cyan、white、#RRGGBB）、太字、斜体、
+配置、右から左への書字を指定します。<code>-o FILE.led</code> を付けると、送信せずにプログラム ファイルを書き出します。
+<code>-</code> で始まるテキストは <code>--</code> の後に書きます。</li>
+<li><code>devices</code>：接続されている名札を 1 台 1 行で、hidraw パス、シリアル番号、製品名をタブ区切りで一覧表示します
+（<code>--json</code>：path、serial、product、accessible を持つオブジェクトの配列）。名札がなくても終了ステータスは 0 で、
+名札が見えない・使えない理由（udev ルールがないなど）をエラー出力に書きます。</li>
 <li><code>send</code>、<code>search</code>、<code>clear</code>、<code>brightness</code>、<code>get-params</code>、
 <code>set-params</code> はデバイス ツールです。<code>brightness</code> には 0（100 %）、1（66 %）、2（33 %）を指定します。</li>
 <li><code>--screen RxC</code> は行数 × 列数（たとえば <code>12x48</code>）を指定します。省略すると <code>app.xml</code>
-の現在の画面パラメーターを使います。<code>--device sim</code> は USB の名札の代わりに内蔵の模擬名札と通信し、
-<code>--sim-dump</code> はその受信データを保存します。</li>
+の現在の画面パラメーターを使います。</li>
+<li>デバイス オプションは、名札と通信するすべてのコマンドで使えます。<code>--device-path</code> は、<code>devices</code> が
+表示したパスで複数の名札から 1 台を選びます。<code>--device sim</code> は USB の名札の代わりに内蔵の模擬名札と通信します。
+<code>--sim-dump</code> は受信した画像を、<code>--sim-log</code> はやり取りしたすべてのパケットを保存し、
+<code>--sim-fault</code> と <code>--sim-latency</code> は模擬名札にエラーや遅い応答をさせて、応答しない名札にスクリプトが
+どう対処するかを試せます。</li>
 </ul>
 <p>例：</p>
 {pre:examples}

@@ -16,16 +16,20 @@ SECTIONS = [
 단추 위에 마우스를 올리면 설명이 나타납니다.</li>
 <li><strong>프로그램 트리</strong>(왼쪽 위): 프로그램 수를 보여 주는 루트 {k:programLists}와 프로그램마다 하나의 항목.
 항목에는 이름과, 텍스트인 경우 괄호 안에 텍스트의 앞부분이 표시됩니다.</li>
-<li><strong>미리 보기</strong>(오른쪽 위): 선택한 프로그램을 명찰과 같은 배치로, LED 하나를 픽셀 하나로 보여 줍니다.</li>
+<li><strong>미리 보기</strong>(오른쪽 위): 선택한 프로그램을 명찰과 같은 배치로, {k:view} 메뉴에서 고른 배율로 보여 줍니다.</li>
 <li><strong>속성 창</strong>(아래): 선택한 프로그램의 모든 설정.</li>
-<li><strong>상태 표시줄</strong>(맨 아래): 메시지와 전송 중의 진행률 표시줄.</li>
+<li><strong>상태 표시줄</strong>(맨 아래): 왼쪽에 메시지와 전송 중의 진행률 표시줄, 그 오른쪽에 두 칸이 있습니다. 명찰이
+연결되어 있는지(“{k:badgeConnected}” 또는 “{k:noBadge}”, 2초마다 확인)와, 체크한 프로그램을 보낼 때의 전송량(예:
+“240 bytes, 5 packets”, 곧 240바이트, 패킷 5개)입니다. 두 번째 칸은 바꿀 때마다 갱신되므로 프로그램이 명찰에 들어가지 않게
+되면 바로 알 수 있습니다.</li>
 </ul>
 """),
     ("first-steps", "시작하기", """
 <ol>
 <li>Linux에서는 먼저 udev 규칙을 한 번 설치합니다(<a href="#udev">Linux에서 명찰에 접근하기</a> 참조). 그런 다음 명찰을
 USB로 연결하고 전원을 켭니다.</li>
-<li>편집기를 시작합니다. 마지막으로 사용한 프로그램 파일이 열립니다.</li>
+<li>편집기를 시작합니다. 마지막으로 사용한 프로그램 파일이 열립니다. 명찰을 찾으면 상태 표시줄에 “{k:badgeConnected}”가
+표시됩니다.</li>
 <li>도구 모음의 {k:text}를 누릅니다. 빨간 인사말이 든 새 텍스트 프로그램이 트리에 나타납니다.</li>
 <li>오른쪽 아래의 검은 편집 칸에 글을 입력합니다. 미리 보기는 키를 누를 때마다 바뀝니다.</li>
 <li>{k:effectAction}에서 효과(예: {k:effectActionMatrix2})를, {k:effectSpeed}에서 속도를 고릅니다.</li>
@@ -90,16 +94,39 @@ USB로 연결하고 전원을 켭니다.</li>
 {img:character-spacing.png|{k:charSpace} 슬라이더.}
 <h3>그림 프로그램</h3>
 {img:image-properties.png|그림 프로그램의 속성 창.}
-<p>{k:scanFile}을 눌러 BMP 그림을 고르면 그 경로가 {k:filePath} 아래에 표시됩니다. {k:delBgColor}에서 고른 색의 픽셀은
-명찰에서 켜지지 않습니다.</p>
+<p>{k:scanFile}을 눌러 그림(BMP, PNG, JPEG, GIF)을 고르면 그 경로가 {k:filePath} 아래에 표시됩니다.
+{k:delBgColor}에서 고른 색의 픽셀은 명찰에서 켜지지 않습니다.</p>
+<p>이미 LED용인 그림(화면과 높이가 같고 모든 픽셀이 검정이거나 화면이 표시할 수 있는 순색)은 그대로 쓰입니다. 그 밖의 그림은
+먼저 {k:pictureImportTitle} 창을 엽니다. 그림은 화면 높이에 맞게 크기가 바뀌고, 명찰에 나타날 모습대로 LED 단위로
+표시됩니다.</p>
+{img:picture-import.png|{k:pictureImportTitle} 창.}
+<ul>
+<li>{k:threshold}(0~255, 처음 값 128): 픽셀의 빨강(컬러 화면에서는 초록과 파랑도)이 얼마나 강해야 LED가 켜지는지.
+낮추면 켜지는 LED가 늘고, 높이면 줄어듭니다.</li>
+<li>{k:dither}: 각 LED의 오차를 이웃 LED에 나누어, 사진의 명암을 켜진 LED와 꺼진 LED의 무늬로 나타냅니다.</li>
+<li>{k:invert}: 어두운 부분을 켜고 밝은 부분을 끕니다. 밝은 바탕의 어두운 그림에 씁니다.</li>
+</ul>
+<p>{k:ok}를 누르면 변환된 그림을 원래 이름에 <code>-led</code>를 붙인 BMP(예: <code>photo-led.bmp</code>, 그 이름이 이미
+있으면 번호를 붙임)로, 열려 있는 프로그램 파일의 폴더에 씁니다. 목록을 한 번도 저장하지 않았으면 문서 폴더에 씁니다. 그림
+프로그램은 그 BMP를 씁니다. {k:cancel}을 누르면 프로그램은 바뀌지 않습니다.</p>
 """),
     ("preview", "미리 보기", """
-<p>{k:previewTitle}에는 선택한 프로그램이 명찰과 같은 배치로, LED 하나를 픽셀 하나로, 현재 화면 매개변수의 높이와 너비로
-표시됩니다. 바꿀 때마다 다시 그려집니다.</p>
+<p>{k:previewTitle}에는 선택한 프로그램이 명찰과 같은 배치로, 현재 화면 매개변수의 높이와 너비로 표시됩니다. 바꿀 때마다
+다시 그려집니다.</p>
+{img:view-menu.png|{k:view} 메뉴.}
+<p>{k:view} 메뉴는 미리 보기에서 LED 하나를 몇 픽셀로 그릴지(1~16)를 정합니다. 3픽셀부터는 명찰처럼 각 LED가 둥근 점으로
+그려집니다. 배율은 설정과 함께 저장됩니다.</p>
+<table>
+<tr><th>명령</th><th>키</th></tr>
+<tr><td>{k:view} › {k:zoomIn}</td><td><kbd>Ctrl</kbd>+<kbd>+</kbd>(<kbd>Ctrl</kbd>+<kbd>=</kbd>도 됨)</td></tr>
+<tr><td>{k:view} › {k:zoomOut}</td><td><kbd>Ctrl</kbd>+<kbd>-</kbd></td></tr>
+<tr><td>{k:view} › {k:actualSize}</td><td><kbd>Ctrl</kbd>+<kbd>0</kbd>: LED 하나를 픽셀 하나로</td></tr>
+</table>
+<p>미리 보기 위에서 <kbd>Ctrl</kbd>을 누른 채 마우스 휠을 돌려도 확대·축소됩니다.</p>
 """),
     ("sending", "명찰로 보내기", """
 <p>도구 모음의 {k:send}를 누르거나 {k:tool} › {k:send}를 고릅니다. 체크한 텍스트 프로그램과 그림 프로그램이 모두 변환되어
-보내집니다. 상태 표시줄의 진행률 표시줄로 전송 상황을 볼 수 있으며, 끝날 때까지 도구 모음은 사용할 수 없습니다. 결과는 상태
+보내집니다. 상태 표시줄의 진행률 표시줄로 전송 상황을 볼 수 있으며(전송량은 보내기 전에 상태 표시줄 마지막 칸에 표시되던 값입니다), 끝날 때까지 도구 모음은 사용할 수 없습니다. 결과는 상태
 표시줄에 약 2초 동안 표시되고, {k:softOption}에서 그렇게 정했다면 메시지 상자에 표시됩니다.</p>
 <table>
 <tr><th>메시지</th><th>조치</th></tr>
@@ -149,8 +176,9 @@ USB로 연결하고 전원을 켭니다.</li>
     ("files", "파일, 단축키, 도움말", """
 <p>프로그램 목록은 확장자가 <code>.led</code>인 프로그램 파일로 저장됩니다. {k:file} 메뉴에는 {k:new}, {k:open}, {k:save},
 {k:saveAs}, {k:close}, {k:recentFile}(최근 파일 10개와 {k:clearRecord}), {k:exit}가 있습니다. 저장하지 않은 변경이 있는 목록을
-떠날 때에는 저장할지 묻습니다. 설정(언어, 밝기, 화면 매개변수, 옵션)은 프로그램과 같은 폴더의 <code>app.xml</code>에
-저장됩니다.</p>
+떠날 때에는 저장할지 묻습니다. 설정(언어, 밝기, 화면 매개변수, 옵션, 미리 보기 배율)은 <code>app.xml</code>에
+저장됩니다. 프로그램 폴더에 언어 파일이 있고 쓸 수 있으면 프로그램과 같은 폴더에, 그렇지 않으면(설치된 편집기)
+<code>~/.config/tessel/</code>에 저장됩니다.</p>
 <table>
 <tr><th>키</th><th>명령</th></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>N</kbd></td><td>{k:file} › {k:new}</td></tr>
@@ -159,24 +187,52 @@ USB로 연결하고 전원을 켭니다.</li>
 <tr><td><kbd>Ctrl</kbd>+<kbd>Shift</kbd>+<kbd>S</kbd></td><td>{k:file} › {k:saveAs}</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>W</kbd></td><td>{k:file} › {k:close}</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>Q</kbd></td><td>{k:file} › {k:exit}</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>+</kbd>, <kbd>Ctrl</kbd>+<kbd>-</kbd>, <kbd>Ctrl</kbd>+<kbd>0</kbd></td><td>{k:view} ›
+{k:zoomIn}, {k:zoomOut}, {k:actualSize}</td></tr>
+<tr><td><kbd>Delete</kbd></td><td>{k:edit} › {k:del}(프로그램 트리에 포커스가 있을 때)</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>B</kbd>, <kbd>Ctrl</kbd>+<kbd>I</kbd>, <kbd>Ctrl</kbd>+<kbd>U</kbd></td><td>{k:bold},
+{k:italic}, {k:underline}(텍스트 편집기 안에서)</td></tr>
 </table>
-<p>{k:help} › {k:viewHelp}는 이 설명서를 열고, {k:help} › {k:about}는 프로그램의 이름과 버전을 보여 줍니다.</p>
+<p>{k:help} › {k:viewHelp}는 이 설명서를 엽니다. {k:help} › {k:about}는 프로그램의 이름과 버전, 대상 명찰, 라이선스(GNU
+General Public License 버전 3 이상)를 보여 줍니다.</p>
+{img:about.png|{k:aboutTitle} 창.}
 """),
     ("cli", "명령줄 도구 tessel-cli", """
-<p><code>tessel-cli</code>는 편집기가 하는 일을 창 없이 합니다. 프로그램 파일을 나열하고 확인하고 변환하며, 명찰과
-통신합니다. 같은 폴더의 <code>app.xml</code>과 언어 파일을 읽습니다. 성공하면 상태 0, 작업이 실패하면 1(이유는 오류 출력에
-씁니다), 잘못 사용하면 2로 끝납니다.</p>
+<p><code>tessel-cli</code>는 편집기가 하는 일을 창 없이 합니다. 프로그램 파일을 나열하고 확인하고 변환하며, 한 줄의
+텍스트로 프로그램을 만들고, 그림을 LED용 그림으로 바꾸고, 명찰과 통신합니다. 편집기와 같은 <code>app.xml</code>과 언어
+파일을 읽습니다. 성공하면 상태 0, 작업이 실패하면 1(이유는 오류 출력에 씁니다), 잘못 사용하면 2로 끝납니다.
+<code>tessel-cli --help</code>는 모든 명령을, <code>tessel-cli 명령 --help</code>는 명령 하나와 그 옵션을 설명하고,
+<code>tessel-cli --version</code>은 버전을 출력합니다.</p>
 {pre:cli}
 <ul>
-<li><code>list</code>: 프로그램마다 한 줄(번호, 체크, 종류, 이름, 텍스트)을 출력합니다.</li>
+<li><code>list</code>: 프로그램마다 한 줄을 탭으로 구분해 출력합니다(번호, 체크, 종류, 이름, 요약). <code>--json</code>을
+붙이면 프로그램마다 객체 하나(그 종류의 모든 필드)를 담은 배열을 출력합니다.</li>
 <li><code>resave</code>: 프로그램 파일을 읽어 편집기의 {k:save}와 같은 형식으로 다시 씁니다.</li>
 <li><code>render</code>: N번째(1부터 셈) 프로그램의 미리 보기 그림을 BMP로 씁니다. <code>image</code>: 명찰이 받을 데이터를
 씁니다.</li>
+<li><code>import-picture</code>: {k:pictureImportTitle} 창과 같은 일을 합니다. 어떤 크기와 형식의 그림이든
+<code>--screen</code>의 높이에 맞추고, 모든 픽셀이 검정이거나 LED 순색인 BMP를 씁니다. 그대로 그림 프로그램에 쓸 수
+있습니다. <code>--planes</code>는 색으로, 0은 빨강만(기본값), 1은 빨강과 초록, 2는 일곱 색 모두입니다.
+<code>--threshold</code>(0~255, 기본값 128), <code>--dither</code>, <code>--invert</code>는 창의 컨트롤과 같습니다.</li>
+<li><code>say</code>: TEXT(<code>-</code>이면 표준 입력)로 편집기의 새 텍스트 프로그램과 같은 설정의 텍스트 프로그램을 만들어
+보냅니다. [A001] 같은 아이콘 코드는 아이콘 라이브러리에서 그려지고, 줄바꿈은 새 문단을 시작합니다. 옵션으로
+{k:effectAction}(<code>--effect</code> 0~30), {k:effectSpeed}, {k:effectStay}, {k:effectExit}, {k:playCount}
+(<code>--loops</code>), {k:borderType}(<code>--border</code> 0~4), 글꼴, 크기(기본값은 화면의 행을 채움), 색(black, red,
+green, yellow, blue, purple, cyan, white 또는 #RRGGBB), 굵게, 기울임, 정렬, 오른쪽에서 왼쪽으로 쓰기를 정합니다.
+<code>-o FILE.led</code>를 붙이면 보내지 않고 프로그램 파일을 씁니다. <code>-</code>로 시작하는 텍스트는 <code>--</code>
+뒤에 씁니다.</li>
+<li><code>devices</code>: 연결된 명찰을 하나에 한 줄씩, hidraw 경로, 일련번호, 제품 이름을 탭으로 구분해 나열합니다
+(<code>--json</code>: path, serial, product, accessible을 가진 객체의 배열). 명찰이 없어도 상태 0으로 끝나며, 명찰이 보이지
+않거나 쓸 수 없는 이유(예: udev 규칙이 없음)를 오류 출력에 씁니다.</li>
 <li><code>send</code>, <code>search</code>, <code>clear</code>, <code>brightness</code>, <code>get-params</code>,
 <code>set-params</code>는 장치 도구입니다. <code>brightness</code>에는 0(100 %), 1(66 %), 2(33 %)를 줍니다.</li>
 <li><code>--screen RxC</code>는 행 × 열(예: <code>12x48</code>)을 지정합니다. 생략하면 <code>app.xml</code>의 현재 화면
-매개변수를 씁니다. <code>--device sim</code>은 USB 명찰 대신 내장된 가상 명찰과 통신하며, <code>--sim-dump</code>는 그
-명찰이 받은 데이터를 저장합니다.</li>
+매개변수를 씁니다.</li>
+<li>장치 옵션은 명찰과 통신하는 모든 명령에 쓸 수 있습니다. <code>--device-path</code>는 <code>devices</code>가 출력한 경로로
+여러 명찰 중 하나를 고릅니다. <code>--device sim</code>은 USB 명찰 대신 내장된 가상 명찰과 통신합니다.
+<code>--sim-dump</code>는 받은 이미지를, <code>--sim-log</code>는 주고받은 모든 패킷을 저장하고, <code>--sim-fault</code>와
+<code>--sim-latency</code>는 가상 명찰이 오류를 내거나 늦게 응답하게 하여, 응답하지 않는 명찰에 스크립트가 어떻게 대처하는지
+시험할 수 있게 합니다.</li>
 </ul>
 <p>예:</p>
 {pre:examples}

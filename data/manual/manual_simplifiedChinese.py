@@ -16,15 +16,17 @@ SECTIONS = [
 {k:send}。把鼠标停在按钮上可以看到它的说明。</li>
 <li><strong>节目树</strong>（左上）：根节点 {k:programLists} 及节目数量，下面每个节目一项，显示名称；
 文本节目在括号中显示文字的开头。</li>
-<li><strong>预览</strong>（右上）：按胸牌的排列方式显示选中的节目，一个像素对应一个 LED。</li>
+<li><strong>预览</strong>（右上）：按胸牌的排列方式显示选中的节目，按 {k:view} 菜单中的设置放大。</li>
 <li><strong>属性栏</strong>（底部）：选中节目的全部设置。</li>
-<li><strong>状态栏</strong>（最下方）：提示信息，发送时显示进度条。</li>
+<li><strong>状态栏</strong>（最下方）：左侧是提示信息，发送时显示进度条；右侧有两个窗格：一个显示是否连接了胸牌
+（“{k:badgeConnected}”或“{k:noBadge}”，每两秒检查一次），另一个显示发送勾选的节目需要传输的数据量，例如
+“240 bytes, 5 packets”（240 字节，5 个数据包）。第二个窗格随每次修改更新，节目超出胸牌容量时可以立即看出。</li>
 </ul>
 """),
     ("first-steps", "快速入门", """
 <ol>
 <li>在 Linux 上先安装一次 udev 规则（见<a href="#udev">在 Linux 上访问胸牌</a>），然后用 USB 连接胸牌并打开电源。</li>
-<li>启动软件。软件会打开上次使用的节目文件。</li>
+<li>启动软件。软件会打开上次使用的节目文件。识别到胸牌后，状态栏显示“{k:badgeConnected}”。</li>
 <li>点击工具栏上的 {k:text}。节目树中出现一个新的文本节目，内容是红色的欢迎语。</li>
 <li>在右下方黑色的编辑框中输入文字。预览随每次按键更新。</li>
 <li>选择 {k:effectAction}，例如 {k:effectActionMatrix2}，以及 {k:effectSpeed}。</li>
@@ -83,14 +85,36 @@ SECTIONS = [
 {img:character-spacing.png|{k:charSpace} 滑块。}
 <h3>图片节目</h3>
 {img:image-properties.png|图片节目的属性栏。}
-<p>点击 {k:scanFile} 选择一张 BMP 图片，其路径显示在 {k:filePath} 下方。用 {k:delBgColor} 选定的颜色的像素在胸牌上不亮。</p>
+<p>点击 {k:scanFile} 选择一张图片（BMP、PNG、JPEG 或 GIF），其路径显示在 {k:filePath} 下方。用 {k:delBgColor}
+选定的颜色的像素在胸牌上不亮。</p>
+<p>已经适合 LED 的图片（高度与屏幕相同，每个像素都是黑色或屏幕能显示的纯色）直接使用。其他图片会先打开
+{k:pictureImportTitle} 窗口：图片按屏幕高度缩放，并按胸牌的显示效果逐个 LED 显示。</p>
+{img:picture-import.png|{k:pictureImportTitle} 窗口。}
+<ul>
+<li>{k:threshold}（0 到 255，初始为 128）：像素的红色（彩色屏上还有绿色和蓝色）达到多少时对应的 LED 才亮。
+调低则亮的 LED 更多，调高则更少。</li>
+<li>{k:dither}：把每个 LED 的误差分散到相邻的 LED，使照片的明暗层次变成亮点和暗点组成的图案。</li>
+<li>{k:invert}：亮的部分变暗、暗的部分变亮，适合浅色背景上的深色图画。</li>
+</ul>
+<p>{k:ok} 把转换后的图片写成 BMP 文件，文件名是原文件名加上 <code>-led</code>（例如 <code>photo-led.bmp</code>，
+该名称已被占用时加编号），保存在当前节目文件所在的文件夹中；节目列表尚未保存过时保存在“文档”文件夹中。
+图片节目随后使用这个 BMP 文件。{k:cancel} 则不改变节目。</p>
 """),
     ("preview", "预览", """
-<p>{k:previewTitle} 按胸牌的排列方式显示选中的节目，一个像素对应一个 LED，高度和宽度取自当前的屏幕参数。
-每次修改后都会重新绘制。</p>
+<p>{k:previewTitle} 按胸牌的排列方式显示选中的节目，高度和宽度取自当前的屏幕参数。每次修改后都会重新绘制。</p>
+{img:view-menu.png|{k:view} 菜单。}
+<p>{k:view} 菜单设置预览中每个 LED 的大小，从 1 到 16 个屏幕像素；从 3 个像素起，每个 LED 像胸牌上一样画成圆点。
+缩放比例随设置一起保存。</p>
+<table>
+<tr><th>命令</th><th>按键</th></tr>
+<tr><td>{k:view} › {k:zoomIn}</td><td><kbd>Ctrl</kbd>+<kbd>+</kbd>（也可用 <kbd>Ctrl</kbd>+<kbd>=</kbd>）</td></tr>
+<tr><td>{k:view} › {k:zoomOut}</td><td><kbd>Ctrl</kbd>+<kbd>-</kbd></td></tr>
+<tr><td>{k:view} › {k:actualSize}</td><td><kbd>Ctrl</kbd>+<kbd>0</kbd>：一个屏幕像素对应一个 LED</td></tr>
+</table>
+<p>在预览上按住 <kbd>Ctrl</kbd> 转动鼠标滚轮，也可以放大和缩小。</p>
 """),
     ("sending", "发送到胸牌", """
-<p>点击工具栏的 {k:send}，或选择 {k:tool} › {k:send}。所有勾选的文本和图片节目会被转换并发送；状态栏中的进度条显示传输进度，
+<p>点击工具栏的 {k:send}，或选择 {k:tool} › {k:send}。所有勾选的文本和图片节目会被转换并发送；状态栏中的进度条显示传输进度（传输量即发送前状态栏最后一个窗格中显示的数值），
 传输结束前工具栏不可用。结果在状态栏中显示约两秒；如果在 {k:softOption} 中作了相应选择，则显示在消息框中。</p>
 <table>
 <tr><th>提示</th><th>处理方法</th></tr>
@@ -139,7 +163,8 @@ SECTIONS = [
     ("files", "文件、快捷键和帮助", """
 <p>节目列表保存为扩展名为 <code>.led</code> 的节目文件。{k:file} 菜单包括 {k:new}、{k:open}、{k:save}、{k:saveAs}、
 {k:close}、{k:recentFile}（最近的十个文件，以及 {k:clearRecord}）和 {k:exit}。离开有未保存修改的列表时，软件会询问是否保存。
-设置（语言、亮度、屏幕参数、选项）保存在软件旁边的 <code>app.xml</code> 中。</p>
+设置（语言、亮度、屏幕参数、选项、预览缩放）保存在 <code>app.xml</code> 中：软件所在文件夹含有语言文件且可写时保存在软件旁边，
+否则（已安装的软件）保存在 <code>~/.config/tessel/</code> 中。</p>
 <table>
 <tr><th>按键</th><th>命令</th></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>N</kbd></td><td>{k:file} › {k:new}</td></tr>
@@ -148,21 +173,47 @@ SECTIONS = [
 <tr><td><kbd>Ctrl</kbd>+<kbd>Shift</kbd>+<kbd>S</kbd></td><td>{k:file} › {k:saveAs}</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>W</kbd></td><td>{k:file} › {k:close}</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>Q</kbd></td><td>{k:file} › {k:exit}</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>+</kbd>、<kbd>Ctrl</kbd>+<kbd>-</kbd>、<kbd>Ctrl</kbd>+<kbd>0</kbd></td><td>{k:view} ›
+{k:zoomIn}、{k:zoomOut}、{k:actualSize}</td></tr>
+<tr><td><kbd>Delete</kbd></td><td>{k:edit} › {k:del}（节目树获得焦点时）</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>B</kbd>、<kbd>Ctrl</kbd>+<kbd>I</kbd>、<kbd>Ctrl</kbd>+<kbd>U</kbd></td><td>{k:bold}、
+{k:italic}、{k:underline}（在文字编辑框中）</td></tr>
 </table>
-<p>{k:help} › {k:viewHelp} 打开本说明书；{k:help} › {k:about} 显示软件名称和版本。</p>
+<p>{k:help} › {k:viewHelp} 打开本说明书。{k:help} › {k:about} 显示软件名称、版本、适用的胸牌型号和许可证
+（GNU 通用公共许可证第 3 版或更高版本）。</p>
+{img:about.png|{k:aboutTitle} 窗口。}
 """),
     ("cli", "命令行工具 tessel-cli", """
-<p><code>tessel-cli</code> 不打开窗口即可完成编辑软件的工作：列出、检查和转换节目文件，以及与胸牌通信。
-它读取同一目录下的 <code>app.xml</code> 和语言文件。成功时退出状态为 0，操作失败时为 1（原因写到错误输出），用法错误时为 2。</p>
+<p><code>tessel-cli</code> 不打开窗口即可完成编辑软件的工作：列出、检查和转换节目文件，用一行文字生成节目，
+把图片转换成 LED 图片，以及与胸牌通信。它读取与编辑软件相同的 <code>app.xml</code> 和语言文件。成功时退出状态为 0，
+操作失败时为 1（原因写到错误输出），用法错误时为 2。<code>tessel-cli --help</code> 列出全部命令，
+<code>tessel-cli 命令 --help</code> 说明一个命令及其选项，<code>tessel-cli --version</code> 输出版本号。</p>
 {pre:cli}
 <ul>
-<li><code>list</code>：每个节目输出一行：序号、勾选状态、类型、名称和文字。</li>
+<li><code>list</code>：每个节目输出一行，各项以制表符分隔：序号、勾选状态、类型、名称和摘要。加 <code>--json</code>
+时输出一个数组，每个节目一个对象，包含该类节目的全部字段。</li>
 <li><code>resave</code>：读取节目文件，并按编辑软件 {k:save} 的方式重新写出。</li>
 <li><code>render</code>：把第 N 个节目（从 1 开始）的预览图保存为 BMP；<code>image</code>：写出胸牌将收到的数据。</li>
+<li><code>import-picture</code>：与 {k:pictureImportTitle} 窗口作用相同，把任意大小和格式的图片缩放到
+<code>--screen</code> 的高度，写出每个像素都是黑色或 LED 纯色的 BMP，可直接用于图片节目。<code>--planes</code>
+指定颜色：0 只有红色（默认），1 红色和绿色，2 全部七种颜色；<code>--threshold</code>（0 到 255，默认 128）、
+<code>--dither</code> 和 <code>--invert</code> 对应窗口中的控件。</li>
+<li><code>say</code>：用 TEXT（或用 <code>-</code> 表示从标准输入读取）生成一个文本节目并发送，设置与编辑软件中新建的文本节目相同；
+[A001] 之类的图标代码取自图标库，换行开始新的段落。选项设置 {k:effectAction}（<code>--effect</code> 0 到 30）、
+{k:effectSpeed}、{k:effectStay}、{k:effectExit}、{k:playCount}（<code>--loops</code>）、{k:borderType}
+（<code>--border</code> 0 到 4）、字体、字号（默认填满屏幕的行数）、颜色（black、red、green、yellow、blue、purple、
+cyan、white 或 #RRGGBB）、粗体、斜体、对齐方式和从右向左书写。加 <code>-o FILE.led</code> 时写出节目文件而不发送。
+以 <code>-</code> 开头的文字要放在 <code>--</code> 之后。</li>
+<li><code>devices</code>：列出所有连接的胸牌，每个一行：hidraw 路径、序列号和产品名，以制表符分隔
+（<code>--json</code>：包含 path、serial、product 和 accessible 的对象数组）。没有胸牌时退出状态也为 0，
+并在错误输出中说明胸牌无法识别或使用的原因，例如缺少 udev 规则。</li>
 <li><code>send</code>、<code>search</code>、<code>clear</code>、<code>brightness</code>、<code>get-params</code> 和
 <code>set-params</code> 是设备工具。<code>brightness</code> 的参数为 0（100 %）、1（66 %）或 2（33 %）。</li>
-<li><code>--screen RxC</code> 指定行数 × 列数，例如 <code>12x48</code>；省略时使用 <code>app.xml</code> 中的当前屏幕参数。
-<code>--device sim</code> 与内置的模拟胸牌通信而不是 USB 胸牌，<code>--sim-dump</code> 保存它收到的数据。</li>
+<li><code>--screen RxC</code> 指定行数 × 列数，例如 <code>12x48</code>；省略时使用 <code>app.xml</code> 中的当前屏幕参数。</li>
+<li>设备选项适用于所有与胸牌通信的命令。<code>--device-path</code> 按 <code>devices</code> 输出的路径在多个胸牌中选择一个。
+<code>--device sim</code> 与内置的模拟胸牌通信而不是 USB 胸牌：<code>--sim-dump</code> 保存它收到的图像，
+<code>--sim-log</code> 保存每个交换的数据包，<code>--sim-fault</code> 和 <code>--sim-latency</code> 让它出错或延迟应答，
+用来检验脚本如何应对不应答的胸牌。</li>
 </ul>
 <p>示例：</p>
 {pre:examples}

@@ -17,17 +17,22 @@ muestra cómo se verá cada uno en la placa y envía los marcados a ella por USB
 {k:bright} (con su flecha) y {k:send}. Deje el ratón sobre un botón para ver qué hace.</li>
 <li><strong>Árbol de programas</strong> (arriba a la izquierda): la raíz {k:programLists} con el número de programas y
 una entrada por programa con su nombre; en los textos, el comienzo del texto entre paréntesis.</li>
-<li><strong>Vista previa</strong> (arriba a la derecha): el programa seleccionado tal como lo dispone la placa, un
-píxel por LED.</li>
+<li><strong>Vista previa</strong> (arriba a la derecha): el programa seleccionado tal como lo dispone la placa,
+ampliado según lo elegido en el menú {k:view}.</li>
 <li><strong>Panel de propiedades</strong> (abajo): todo lo del programa seleccionado.</li>
-<li><strong>Barra de estado</strong> (borde inferior): mensajes y, durante el envío, la barra de progreso.</li>
+<li><strong>Barra de estado</strong> (borde inferior): a la izquierda, mensajes y, durante el envío, la barra de
+progreso; después, dos paneles: si hay una placa conectada («{k:badgeConnected}» o «{k:noBadge}», comprobado cada dos
+segundos) y cuánto transferiría un envío de los programas marcados, por ejemplo «240 bytes, 5 packets» (240 bytes en
+5 paquetes). El segundo panel sigue cada cambio, así que muestra al momento cuándo los programas ya no caben en la
+placa.</li>
 </ul>
 """),
     ("first-steps", "Primeros pasos", """
 <ol>
 <li>En Linux, instale una vez la regla udev (vea <a href="#udev">Acceso a la placa en Linux</a>); después conecte la
 placa por USB y enciéndala.</li>
-<li>Inicie el editor. Abre el archivo de programas que usó la última vez.</li>
+<li>Inicie el editor. Abre el archivo de programas que usó la última vez. En cuanto ve la placa, la barra de estado
+dice «{k:badgeConnected}».</li>
 <li>Haga clic en {k:text} en la barra de herramientas. Aparece en el árbol un programa de texto nuevo con un saludo
 en rojo.</li>
 <li>Escriba su texto en el editor negro de abajo a la derecha. La vista previa sigue cada pulsación.</li>
@@ -98,16 +103,42 @@ código de la imagen, como [A001], en el texto; la placa muestra la imagen en su
 {img:character-spacing.png|El control {k:charSpace}.}
 <h3>Programas de imagen</h3>
 {img:image-properties.png|El panel de propiedades de un programa de imagen.}
-<p>Haga clic en {k:scanFile} para elegir una imagen BMP; su ruta aparece bajo {k:filePath}. Los píxeles del color
-elegido en {k:delBgColor} quedan apagados en la placa.</p>
+<p>Haga clic en {k:scanFile} para elegir una imagen (BMP, PNG, JPEG o GIF); su ruta aparece bajo {k:filePath}.
+Los píxeles del color elegido en {k:delBgColor} quedan apagados en la placa.</p>
+<p>Una imagen que ya está lista para los LED —tan alta como la pantalla, con cada píxel negro o de un color puro que la
+pantalla puede mostrar— se toma tal cual. Cualquier otra imagen abre antes la ventana {k:pictureImportTitle}: la
+imagen se escala a la altura de la pantalla y se muestra LED a LED como la mostrará la placa.</p>
+{img:picture-import.png|La ventana {k:pictureImportTitle}.}
+<ul>
+<li>{k:threshold} (de 0 a 255, 128 al principio): cuánto rojo (y, en pantallas de color, verde y azul) debe tener un
+píxel para que su LED se encienda. Bájelo para encender más LED, súbalo para encender menos.</li>
+<li>{k:dither}: reparte el error de cada LED entre sus vecinos, de modo que los tonos de una fotografía se convierten
+en tramas de LED encendidos y apagados.</li>
+<li>{k:invert}: enciende las partes oscuras y apaga las claras, para un dibujo oscuro sobre fondo claro.</li>
+</ul>
+<p>{k:ok} escribe la imagen convertida como BMP con el nombre del original y <code>-led</code> añadido (por ejemplo
+<code>photo-led.bmp</code>, numerado si ese nombre ya existe) en la carpeta del archivo de programas abierto, o en su
+carpeta de documentos mientras la lista no se haya guardado nunca, y el programa de imagen usa ese BMP. {k:cancel}
+deja el programa como estaba.</p>
 """),
     ("preview", "Vista previa", """
-<p>La ventana {k:previewTitle} muestra el programa seleccionado tal como lo dispondrá la placa, un píxel por LED, con
-la altura y la anchura de los parámetros de pantalla actuales. Se redibuja tras cada cambio.</p>
+<p>La ventana {k:previewTitle} muestra el programa seleccionado tal como lo dispondrá la placa, con la altura y la
+anchura de los parámetros de pantalla actuales. Se redibuja tras cada cambio.</p>
+{img:view-menu.png|El menú {k:view}.}
+<p>El menú {k:view} fija el tamaño con que la vista previa dibuja cada LED, de 1 a 16 píxeles de pantalla; a partir de
+tres píxeles, cada LED se dibuja como un punto redondo, como en la placa. La ampliación se guarda con los ajustes.</p>
+<table>
+<tr><th>Orden</th><th>Teclas</th></tr>
+<tr><td>{k:view} › {k:zoomIn}</td><td><kbd>Ctrl</kbd>+<kbd>+</kbd> (también <kbd>Ctrl</kbd>+<kbd>=</kbd>)</td></tr>
+<tr><td>{k:view} › {k:zoomOut}</td><td><kbd>Ctrl</kbd>+<kbd>-</kbd></td></tr>
+<tr><td>{k:view} › {k:actualSize}</td><td><kbd>Ctrl</kbd>+<kbd>0</kbd>: un píxel de pantalla por LED</td></tr>
+</table>
+<p>Girar la rueda del ratón con <kbd>Ctrl</kbd> pulsada sobre la vista previa también amplía y reduce.</p>
 """),
     ("sending", "Enviar a la placa", """
 <p>Haga clic en {k:send} en la barra de herramientas o elija {k:tool} › {k:send}. Todos los programas de texto e
-imagen marcados se preparan y se envían; la barra de progreso de la barra de estado muestra el avance, y la barra de
+imagen marcados se preparan y se envían; la barra de progreso de la barra de estado muestra el avance (el tamaño del envío es el que mostraba antes el último
+panel de la barra de estado), y la barra de
 herramientas queda desactivada hasta el final. El resultado aparece unos dos segundos en la barra de estado, o en un
 cuadro de mensaje si así lo eligió en {k:softOption}.</p>
 <table>
@@ -161,7 +192,9 @@ USB; con {k:serialPort} las herramientas del dispositivo no la alcanzan.</li>
 <p>La lista de programas se guarda como archivo de programas con la extensión <code>.led</code>. El menú {k:file}
 tiene {k:new}, {k:open}, {k:save}, {k:saveAs}, {k:close}, {k:recentFile} (los diez últimos archivos, con
 {k:clearRecord}) y {k:exit}. Al dejar una lista con cambios sin guardar, el programa pregunta si desea guardarla. Los
-ajustes (idioma, brillo, parámetros de pantalla, opciones) se guardan en <code>app.xml</code> junto al programa.</p>
+ajustes (idioma, brillo, parámetros de pantalla, opciones, ampliación de la vista previa) se guardan en
+<code>app.xml</code>: junto al programa cuando su carpeta contiene los archivos de idioma y se puede escribir en ella;
+si no (editor instalado), en <code>~/.config/tessel/</code>.</p>
 <table>
 <tr><th>Teclas</th><th>Orden</th></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>N</kbd></td><td>{k:file} › {k:new}</td></tr>
@@ -170,25 +203,58 @@ ajustes (idioma, brillo, parámetros de pantalla, opciones) se guardan en <code>
 <tr><td><kbd>Ctrl</kbd>+<kbd>Mayús</kbd>+<kbd>S</kbd></td><td>{k:file} › {k:saveAs}</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>W</kbd></td><td>{k:file} › {k:close}</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>Q</kbd></td><td>{k:file} › {k:exit}</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>+</kbd>, <kbd>Ctrl</kbd>+<kbd>-</kbd>, <kbd>Ctrl</kbd>+<kbd>0</kbd></td><td>{k:view} ›
+{k:zoomIn}, {k:zoomOut}, {k:actualSize}</td></tr>
+<tr><td><kbd>Supr</kbd></td><td>{k:edit} › {k:del}, mientras el árbol de programas tiene el foco</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>B</kbd>, <kbd>Ctrl</kbd>+<kbd>I</kbd>, <kbd>Ctrl</kbd>+<kbd>U</kbd></td><td>{k:bold},
+{k:italic}, {k:underline}, en el editor de texto</td></tr>
 </table>
-<p>{k:help} › {k:viewHelp} abre este manual; {k:help} › {k:about} muestra el nombre y la versión del programa.</p>
+<p>{k:help} › {k:viewHelp} abre este manual. {k:help} › {k:about} muestra el nombre y la versión del programa, la
+placa para la que está hecho y su licencia (GNU General Public License, versión 3 o posterior).</p>
+{img:about.png|La ventana {k:aboutTitle}.}
 """),
     ("cli", "La herramienta de línea de órdenes tessel-cli", """
-<p><code>tessel-cli</code> hace sin ventana lo que hace el editor: listar, comprobar y convertir archivos de programas y
-hablar con la placa. Lee el mismo <code>app.xml</code> y los mismos archivos de idioma que tiene al lado. Termina con
-estado 0 si tiene éxito, 1 si la operación falló (el motivo va a la salida de errores) y 2 si se usó mal.</p>
+<p><code>tessel-cli</code> hace sin ventana lo que hace el editor: listar, comprobar y convertir archivos de programas,
+crear un programa a partir de una línea de texto, convertir imágenes en imágenes para los LED y hablar con la placa. Lee
+el mismo <code>app.xml</code> y los mismos archivos de idioma que el editor. Termina con el estado 0 si todo va bien, 1
+si la operación falla (el motivo se escribe en la salida de errores) y 2 si se usa mal. <code>tessel-cli --help</code>
+lista todas las órdenes, <code>tessel-cli ORDEN --help</code> describe una orden y sus opciones, y
+<code>tessel-cli --version</code> muestra la versión.</p>
 {pre:cli}
 <ul>
-<li><code>list</code> escribe una línea por programa: número, marca, tipo, nombre y texto.</li>
-<li><code>resave</code> lee un archivo de programas y lo escribe de nuevo como lo haría {k:save} en el editor.</li>
-<li><code>render</code> escribe como BMP la imagen de vista previa del programa N (contando desde 1); <code>image</code>
-escribe los bytes que recibiría la placa.</li>
+<li><code>list</code> escribe una línea por programa, con los campos separados por tabuladores: número, marca, tipo,
+nombre y resumen. Con <code>--json</code> escribe una matriz con un objeto por programa y todos los campos de su
+tipo.</li>
+<li><code>resave</code> lee un archivo de programas y lo vuelve a escribir como lo haría {k:save} en el editor.</li>
+<li><code>render</code> escribe la imagen de vista previa del programa N (contando desde 1) como BMP;
+<code>image</code> escribe los bytes que recibiría la placa.</li>
+<li><code>import-picture</code> hace lo que la ventana {k:pictureImportTitle}: escala una imagen de cualquier tamaño y
+formato a la altura de <code>--screen</code> y escribe un BMP cuyos píxeles son negros o de colores LED puros, listo
+para un programa de imagen. <code>--planes</code> da los colores: 0 solo rojo (por defecto), 1 rojo y verde, 2 los
+siete colores; <code>--threshold</code> (de 0 a 255, 128 por defecto), <code>--dither</code> e <code>--invert</code>
+son los controles de la ventana.</li>
+<li><code>say</code> envía un programa de texto hecho con TEXT, o con la entrada estándar si se da <code>-</code>, con
+los ajustes de un programa de texto nuevo del editor; los códigos de icono como [A001] se dibujan con la biblioteca de
+iconos y los saltos de línea empiezan párrafos nuevos. Las opciones fijan {k:effectAction} (<code>--effect</code> de 0
+a 30), {k:effectSpeed}, {k:effectStay}, {k:effectExit}, {k:playCount} (<code>--loops</code>), {k:borderType}
+(<code>--border</code> de 0 a 4), la fuente, el tamaño (por defecto el texto llena las filas de la pantalla), los
+colores (black, red, green, yellow, blue, purple, cyan, white o #RRGGBB), negrita, cursiva, la alineación y el texto de
+derecha a izquierda. Con <code>-o FILE.led</code> escribe el archivo de programas en lugar de enviarlo. Un texto que
+empieza por <code>-</code> va detrás de <code>--</code>.</li>
+<li><code>devices</code> lista cada placa conectada en una línea: ruta hidraw, número de serie y producto, separados
+por tabuladores (<code>--json</code>: una matriz de objetos con path, serial, product y accessible). Termina con el
+estado 0 también cuando no hay ninguna, y dice en la salida de errores qué impide ver o usar una placa, por ejemplo
+que falta la regla udev.</li>
 <li><code>send</code>, <code>search</code>, <code>clear</code>, <code>brightness</code>, <code>get-params</code> y
-<code>set-params</code> son las herramientas del dispositivo. <code>brightness</code> admite 0 (100 %), 1 (66 %) o
+<code>set-params</code> son las herramientas del dispositivo. <code>brightness</code> acepta 0 (100 %), 1 (66 %) o
 2 (33 %).</li>
-<li><code>--screen RxC</code> indica filas × columnas, por ejemplo <code>12x48</code>; sin él se usan los parámetros de
-pantalla actuales de <code>app.xml</code>. <code>--device sim</code> habla con una placa simulada integrada en lugar de
-la placa USB, y <code>--sim-dump</code> guarda lo que recibió.</li>
+<li><code>--screen RxC</code> da filas × columnas, por ejemplo <code>12x48</code>; sin él se usan los parámetros de
+pantalla actuales de <code>app.xml</code>.</li>
+<li>Las opciones de dispositivo valen para toda orden que habla con la placa. <code>--device-path</code> elige una de
+varias placas por la ruta que escribió <code>devices</code>. <code>--device sim</code> habla con una placa simulada
+integrada en lugar de la placa USB: <code>--sim-dump</code> guarda la imagen que recibió, <code>--sim-log</code> cada
+paquete intercambiado, y <code>--sim-fault</code> y <code>--sim-latency</code> la hacen fallar o responder despacio,
+para probar cómo se comporta un script ante una placa que no responde.</li>
 </ul>
 <p>Ejemplos:</p>
 {pre:examples}

@@ -16,15 +16,17 @@ SECTIONS = [
 {k:send}。將滑鼠停在按鈕上可以看到它的說明。</li>
 <li><strong>節目樹</strong>（左上）：根節點 {k:programLists} 及節目數量，下面每個節目一項，顯示名稱；
 文字節目在括號中顯示文字的開頭。</li>
-<li><strong>預覽</strong>（右上）：依胸牌的排列方式顯示選取的節目，一個像素對應一個 LED。</li>
+<li><strong>預覽</strong>（右上）：依胸牌的排列方式顯示選取的節目，依 {k:view} 選單中的設定放大。</li>
 <li><strong>屬性窗格</strong>（底部）：選取節目的全部設定。</li>
-<li><strong>狀態列</strong>（最下方）：提示訊息，傳送時顯示進度列。</li>
+<li><strong>狀態列</strong>（最下方）：左側是提示訊息，傳送時顯示進度列；右側有兩個窗格：一個顯示是否連接了胸牌
+（「{k:badgeConnected}」或「{k:noBadge}」，每兩秒檢查一次），另一個顯示傳送勾選的節目需要傳輸的資料量，例如
+「240 bytes, 5 packets」（240 位元組，5 個封包）。第二個窗格隨每次修改更新，節目超出胸牌容量時可以立即看出。</li>
 </ul>
 """),
     ("first-steps", "快速入門", """
 <ol>
 <li>在 Linux 上先安裝一次 udev 規則（見<a href="#udev">在 Linux 上存取胸牌</a>），然後以 USB 連接胸牌並開啟電源。</li>
-<li>啟動軟體。軟體會開啟上次使用的節目檔案。</li>
+<li>啟動軟體。軟體會開啟上次使用的節目檔案。辨識到胸牌後，狀態列顯示「{k:badgeConnected}」。</li>
 <li>按一下工具列上的 {k:text}。節目樹中出現一個新的文字節目，內容是紅色的歡迎語。</li>
 <li>在右下方黑色的編輯框中輸入文字。預覽隨每次按鍵更新。</li>
 <li>在 {k:effectAction} 中選擇效果，例如 {k:effectActionMatrix2}，並在 {k:effectSpeed} 中選擇速度。</li>
@@ -83,14 +85,36 @@ SECTIONS = [
 {img:character-spacing.png|{k:charSpace} 滑桿。}
 <h3>圖片節目</h3>
 {img:image-properties.png|圖片節目的屬性窗格。}
-<p>按一下 {k:scanFile} 選擇一張 BMP 圖片，其路徑顯示在 {k:filePath} 下方。以 {k:delBgColor} 選定的顏色的像素在胸牌上不亮。</p>
+<p>按一下 {k:scanFile} 選擇一張圖片（BMP、PNG、JPEG 或 GIF），其路徑顯示在 {k:filePath} 下方。以 {k:delBgColor}
+選定的顏色的像素在胸牌上不亮。</p>
+<p>已經適合 LED 的圖片（高度與螢幕相同，每個像素都是黑色或螢幕能顯示的純色）直接使用。其他圖片會先開啟
+{k:pictureImportTitle} 視窗：圖片依螢幕高度縮放，並依胸牌的顯示效果逐個 LED 顯示。</p>
+{img:picture-import.png|{k:pictureImportTitle} 視窗。}
+<ul>
+<li>{k:threshold}（0 到 255，初始為 128）：像素的紅色（彩色螢幕上還有綠色和藍色）達到多少時對應的 LED 才亮。
+調低則亮的 LED 更多，調高則更少。</li>
+<li>{k:dither}：把每個 LED 的誤差分散到相鄰的 LED，使照片的明暗層次變成亮點和暗點組成的圖案。</li>
+<li>{k:invert}：亮的部分變暗、暗的部分變亮，適合淺色背景上的深色圖畫。</li>
+</ul>
+<p>{k:ok} 把轉換後的圖片寫成 BMP 檔案，檔名是原檔名加上 <code>-led</code>（例如 <code>photo-led.bmp</code>，
+該名稱已被佔用時加編號），儲存在目前節目檔案所在的資料夾中；節目清單尚未儲存過時儲存在「文件」資料夾中。
+圖片節目隨後使用這個 BMP 檔案。{k:cancel} 則不改變節目。</p>
 """),
     ("preview", "預覽", """
-<p>{k:previewTitle} 依胸牌的排列方式顯示選取的節目，一個像素對應一個 LED，高度和寬度取自目前的螢幕參數。
-每次修改後都會重新繪製。</p>
+<p>{k:previewTitle} 依胸牌的排列方式顯示選取的節目，高度和寬度取自目前的螢幕參數。每次修改後都會重新繪製。</p>
+{img:view-menu.png|{k:view} 選單。}
+<p>{k:view} 選單設定預覽中每個 LED 的大小，從 1 到 16 個螢幕像素；從 3 個像素起，每個 LED 像胸牌上一樣畫成圓點。
+縮放比例隨設定一起儲存。</p>
+<table>
+<tr><th>命令</th><th>按鍵</th></tr>
+<tr><td>{k:view} › {k:zoomIn}</td><td><kbd>Ctrl</kbd>+<kbd>+</kbd>（也可用 <kbd>Ctrl</kbd>+<kbd>=</kbd>）</td></tr>
+<tr><td>{k:view} › {k:zoomOut}</td><td><kbd>Ctrl</kbd>+<kbd>-</kbd></td></tr>
+<tr><td>{k:view} › {k:actualSize}</td><td><kbd>Ctrl</kbd>+<kbd>0</kbd>：一個螢幕像素對應一個 LED</td></tr>
+</table>
+<p>在預覽上按住 <kbd>Ctrl</kbd> 轉動滑鼠滾輪，也可以放大和縮小。</p>
 """),
     ("sending", "傳送到胸牌", """
-<p>按一下工具列的 {k:send}，或選擇 {k:tool} › {k:send}。所有勾選的文字和圖片節目會被轉換並傳送；狀態列中的進度列顯示傳輸進度，
+<p>按一下工具列的 {k:send}，或選擇 {k:tool} › {k:send}。所有勾選的文字和圖片節目會被轉換並傳送；狀態列中的進度列顯示傳輸進度（傳輸量即傳送前狀態列最後一個窗格中顯示的數值），
 傳輸結束前工具列無法使用。結果在狀態列中顯示約兩秒；如果在 {k:softOption} 中作了相應選擇，則顯示在訊息方塊中。</p>
 <table>
 <tr><th>提示</th><th>處理方法</th></tr>
@@ -139,7 +163,8 @@ SECTIONS = [
     ("files", "檔案、快速鍵和說明", """
 <p>節目清單儲存為副檔名為 <code>.led</code> 的節目檔案。{k:file} 選單包括 {k:new}、{k:open}、{k:save}、{k:saveAs}、
 {k:close}、{k:recentFile}（最近的十個檔案，以及 {k:clearRecord}）和 {k:exit}。離開有未儲存修改的清單時，軟體會詢問是否儲存。
-設定（語言、亮度、螢幕參數、選項）儲存在軟體旁邊的 <code>app.xml</code> 中。</p>
+設定（語言、亮度、螢幕參數、選項、預覽縮放）儲存在 <code>app.xml</code> 中：軟體所在資料夾含有語言檔案且可寫入時儲存在軟體旁邊，
+否則（已安裝的軟體）儲存在 <code>~/.config/tessel/</code> 中。</p>
 <table>
 <tr><th>按鍵</th><th>命令</th></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>N</kbd></td><td>{k:file} › {k:new}</td></tr>
@@ -148,21 +173,47 @@ SECTIONS = [
 <tr><td><kbd>Ctrl</kbd>+<kbd>Shift</kbd>+<kbd>S</kbd></td><td>{k:file} › {k:saveAs}</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>W</kbd></td><td>{k:file} › {k:close}</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>Q</kbd></td><td>{k:file} › {k:exit}</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>+</kbd>、<kbd>Ctrl</kbd>+<kbd>-</kbd>、<kbd>Ctrl</kbd>+<kbd>0</kbd></td><td>{k:view} ›
+{k:zoomIn}、{k:zoomOut}、{k:actualSize}</td></tr>
+<tr><td><kbd>Delete</kbd></td><td>{k:edit} › {k:del}（節目樹取得焦點時）</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>B</kbd>、<kbd>Ctrl</kbd>+<kbd>I</kbd>、<kbd>Ctrl</kbd>+<kbd>U</kbd></td><td>{k:bold}、
+{k:italic}、{k:underline}（在文字編輯框中）</td></tr>
 </table>
-<p>{k:help} › {k:viewHelp} 開啟本說明書；{k:help} › {k:about} 顯示軟體名稱和版本。</p>
+<p>{k:help} › {k:viewHelp} 開啟本說明書。{k:help} › {k:about} 顯示軟體名稱、版本、適用的胸牌型號和授權條款
+（GNU 通用公共授權條款第 3 版或更新版本）。</p>
+{img:about.png|{k:aboutTitle} 視窗。}
 """),
     ("cli", "命令列工具 tessel-cli", """
-<p><code>tessel-cli</code> 不開啟視窗即可完成編輯軟體的工作：列出、檢查和轉換節目檔案，以及與胸牌通訊。
-它讀取同一資料夾中的 <code>app.xml</code> 和語言檔案。成功時結束狀態為 0，操作失敗時為 1（原因寫到錯誤輸出），用法錯誤時為 2。</p>
+<p><code>tessel-cli</code> 不開啟視窗即可完成編輯軟體的工作：列出、檢查和轉換節目檔案，用一行文字產生節目，
+把圖片轉換成 LED 圖片，以及與胸牌通訊。它讀取與編輯軟體相同的 <code>app.xml</code> 和語言檔案。成功時結束狀態為 0，
+操作失敗時為 1（原因寫到錯誤輸出），用法錯誤時為 2。<code>tessel-cli --help</code> 列出全部命令，
+<code>tessel-cli 命令 --help</code> 說明一個命令及其選項，<code>tessel-cli --version</code> 輸出版本號。</p>
 {pre:cli}
 <ul>
-<li><code>list</code>：每個節目輸出一行：序號、勾選狀態、類型、名稱和文字。</li>
+<li><code>list</code>：每個節目輸出一行，各項以定位字元分隔：序號、勾選狀態、類型、名稱和摘要。加 <code>--json</code>
+時輸出一個陣列，每個節目一個物件，包含該類節目的全部欄位。</li>
 <li><code>resave</code>：讀取節目檔案，並依編輯軟體 {k:save} 的方式重新寫出。</li>
 <li><code>render</code>：把第 N 個節目（從 1 開始）的預覽圖儲存為 BMP；<code>image</code>：寫出胸牌將收到的資料。</li>
+<li><code>import-picture</code>：與 {k:pictureImportTitle} 視窗作用相同，把任意大小和格式的圖片縮放到
+<code>--screen</code> 的高度，寫出每個像素都是黑色或 LED 純色的 BMP，可直接用於圖片節目。<code>--planes</code>
+指定顏色：0 只有紅色（預設），1 紅色和綠色，2 全部七種顏色；<code>--threshold</code>（0 到 255，預設 128）、
+<code>--dither</code> 和 <code>--invert</code> 對應視窗中的控制項。</li>
+<li><code>say</code>：以 TEXT（或以 <code>-</code> 表示從標準輸入讀取）產生一個文字節目並傳送，設定與編輯軟體中新增的文字節目相同；
+[A001] 之類的圖示代碼取自圖示庫，換行開始新的段落。選項設定 {k:effectAction}（<code>--effect</code> 0 到 30）、
+{k:effectSpeed}、{k:effectStay}、{k:effectExit}、{k:playCount}（<code>--loops</code>）、{k:borderType}
+（<code>--border</code> 0 到 4）、字型、字級（預設填滿螢幕的列數）、顏色（black、red、green、yellow、blue、purple、
+cyan、white 或 #RRGGBB）、粗體、斜體、對齊方式和由右向左書寫。加 <code>-o FILE.led</code> 時寫出節目檔案而不傳送。
+以 <code>-</code> 開頭的文字要放在 <code>--</code> 之後。</li>
+<li><code>devices</code>：列出所有連接的胸牌，每個一行：hidraw 路徑、序號和產品名稱，以定位字元分隔
+（<code>--json</code>：包含 path、serial、product 和 accessible 的物件陣列）。沒有胸牌時結束狀態也為 0，
+並在錯誤輸出中說明胸牌無法辨識或使用的原因，例如缺少 udev 規則。</li>
 <li><code>send</code>、<code>search</code>、<code>clear</code>、<code>brightness</code>、<code>get-params</code> 和
 <code>set-params</code> 是裝置工具。<code>brightness</code> 的參數為 0（100 %）、1（66 %）或 2（33 %）。</li>
-<li><code>--screen RxC</code> 指定列數 × 行數，例如 <code>12x48</code>；省略時使用 <code>app.xml</code> 中的目前螢幕參數。
-<code>--device sim</code> 與內建的模擬胸牌通訊而不是 USB 胸牌，<code>--sim-dump</code> 儲存它收到的資料。</li>
+<li><code>--screen RxC</code> 指定列數 × 行數，例如 <code>12x48</code>；省略時使用 <code>app.xml</code> 中的目前螢幕參數。</li>
+<li>裝置選項適用於所有與胸牌通訊的命令。<code>--device-path</code> 依 <code>devices</code> 輸出的路徑在多個胸牌中選擇一個。
+<code>--device sim</code> 與內建的模擬胸牌通訊而不是 USB 胸牌：<code>--sim-dump</code> 儲存它收到的影像，
+<code>--sim-log</code> 儲存每個交換的封包，<code>--sim-fault</code> 和 <code>--sim-latency</code> 讓它出錯或延遲回應，
+用來檢驗指令碼如何應對不回應的胸牌。</li>
 </ul>
 <p>範例：</p>
 {pre:examples}
