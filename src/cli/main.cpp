@@ -39,6 +39,18 @@ void printCommandHelp(const CliCommand& command)
         std::printf("\nDEVICE OPTIONS:\n%s", DeviceOptionsHelp);
 }
 
+// Scripts run from cron or a service often have no XDG_RUNTIME_DIR, and Qt
+// then warns at every start although the tool never uses that folder. Only
+// that warning is dropped; every other message reaches standard error.
+QtMessageHandler qtHandler = nullptr;
+
+void filterQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    qtHandler(type, context, message);
+}
+
 // Bad usage before a command is known: what was wrong and where help is.
 int usageError(const QString& message)
 {
@@ -54,6 +66,7 @@ int main(int argc, char** argv)
     // platform unless the caller chose one.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qtHandler = qInstallMessageHandler(filterQtMessages);
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())

@@ -38,6 +38,18 @@ TEST_F(CliFilesTest, ListsTheProgramsOfASavedFile)
     EXPECT_EQ(result.out, "1\t1\t0\ttext1\tWelcome\n2\t1\t3\ttime1\t\n");
 }
 
+TEST_F(CliFilesTest, AScriptWithoutARuntimeFolderSeesNoWarning)
+{
+    write("saved.led", WriterFile);
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+    const CliRun result = run({ "list", file("saved.led") });
+    if (!runtime.isNull())
+        qputenv("XDG_RUNTIME_DIR", runtime);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+}
+
 TEST_F(CliFilesTest, ListsAHandMadeFileOneLinePerProgram)
 {
     // No declaration, a relative path, Chinese text, a tab and a line break
