@@ -6,15 +6,11 @@
 #include "render/LedPicture.h"
 #include "render/PictureFile.h"
 
-#include <QRegularExpression>
 #include <optional>
 
 namespace tessel::cli {
 
 namespace {
-
-constexpr int MaxRows = 255;
-constexpr int MaxColumns = 2047;
 
 struct Options {
     QString input;
@@ -22,18 +18,6 @@ struct Options {
     LedPictureOptions conversion;
     bool hasScreen = false;
 };
-
-// "RxC", e.g. "12x48"; the columns are checked but only the rows matter.
-std::optional<int> parseScreenRows(const QString& text)
-{
-    const QStringList parts = text.split(QRegularExpression(QStringLiteral("[xX]")));
-    if (parts.size() != 2)
-        return std::nullopt;
-    const auto rows = parseNumber(parts[0], 1, MaxRows);
-    if (!rows || !parseNumber(parts[1], 1, MaxColumns))
-        return std::nullopt;
-    return rows;
-}
 
 std::optional<Options> parseOptions(const QStringList& args)
 {
@@ -44,15 +28,11 @@ std::optional<Options> parseOptions(const QStringList& args)
         if (arg == QLatin1String("-o") && hasValue) {
             options.output = args[++i];
         } else if (arg == QLatin1String("--screen") && hasValue) {
-            const auto rows = parseScreenRows(args[++i]);
-            if (!rows) {
-                printError(QStringLiteral("--screen wants ROWSxCOLUMNS, rows 1-%1, columns 1-%2: '%3'")
-                               .arg(MaxRows)
-                               .arg(MaxColumns)
-                               .arg(args[i]));
+            // The columns are checked, but only the rows matter.
+            const auto screen = parseScreenOption(args[++i]);
+            if (!screen)
                 return std::nullopt;
-            }
-            options.conversion.rows = *rows;
+            options.conversion.rows = screen->rows;
             options.hasScreen = true;
         } else if (arg == QLatin1String("--planes") && hasValue) {
             const auto planes = parseNumber(args[++i], 0, MaxExtraPlanes);

@@ -1,5 +1,6 @@
 #include "cli/CliOptions.h"
 
+#include <QRegularExpression>
 #include <cstdio>
 
 namespace tessel::cli {
@@ -16,6 +17,23 @@ std::optional<int> parseNumber(const QString& text, int low, int high)
     if (!ok || value < low || value > high)
         return std::nullopt;
     return value;
+}
+
+std::optional<Screen> parseScreenOption(const QString& text)
+{
+    constexpr int MaxRows = 255;
+    constexpr int MaxColumns = 2047;
+    const QStringList parts = text.split(QRegularExpression(QStringLiteral("[xX]")));
+    const auto rows = parts.size() == 2 ? parseNumber(parts[0], 1, MaxRows) : std::nullopt;
+    const auto columns = parts.size() == 2 ? parseNumber(parts[1], 1, MaxColumns) : std::nullopt;
+    if (!rows || !columns) {
+        printError(QStringLiteral("--screen wants ROWSxCOLUMNS, rows 1-%1, columns 1-%2: '%3'")
+                       .arg(MaxRows)
+                       .arg(MaxColumns)
+                       .arg(text));
+        return std::nullopt;
+    }
+    return Screen { *rows, *columns };
 }
 
 } // namespace tessel::cli

@@ -8,7 +8,6 @@
 #include "render/PreviewPicture.h"
 #include "render/ScreenGeometry.h"
 
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <limits>
 #include <optional>
@@ -17,14 +16,7 @@ namespace tessel::cli {
 
 namespace {
 
-constexpr int MaxRows = 255;
-constexpr int MaxColumns = 2047;
 constexpr int MaxExtraPlanes = 2;
-
-struct Screen {
-    int rows = 0;
-    int columns = 0;
-};
 
 struct Options {
     QString programFile;
@@ -35,19 +27,6 @@ struct Options {
 };
 
 enum class Accepts : uint8_t { ProgramNumber, Planes };
-
-// "RxC", e.g. "12x48".
-std::optional<Screen> parseScreen(const QString& text)
-{
-    const QStringList parts = text.split(QRegularExpression(QStringLiteral("[xX]")));
-    if (parts.size() != 2)
-        return std::nullopt;
-    const auto rows = parseNumber(parts[0], 1, MaxRows);
-    const auto columns = parseNumber(parts[1], 1, MaxColumns);
-    if (!rows || !columns)
-        return std::nullopt;
-    return Screen { *rows, *columns };
-}
 
 // Reads the command's arguments; prints the reason and returns nothing on
 // bad usage.
@@ -60,14 +39,9 @@ std::optional<Options> parseOptions(const QStringList& args, Accepts accepts)
         if (arg == QLatin1String("-o") && hasValue) {
             options.output = args[++i];
         } else if (arg == QLatin1String("--screen") && hasValue) {
-            options.screen = parseScreen(args[++i]);
-            if (!options.screen) {
-                printError(QStringLiteral("--screen wants ROWSxCOLUMNS, rows 1-%1, columns 1-%2: '%3'")
-                               .arg(MaxRows)
-                               .arg(MaxColumns)
-                               .arg(args[i]));
+            options.screen = parseScreenOption(args[++i]);
+            if (!options.screen)
                 return std::nullopt;
-            }
         } else if (arg == QLatin1String("-p") && accepts == Accepts::ProgramNumber && hasValue) {
             options.program = parseNumber(args[++i], 1, std::numeric_limits<int>::max());
             if (!options.program) {
