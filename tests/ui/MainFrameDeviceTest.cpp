@@ -19,16 +19,8 @@
 namespace tessel::test {
 namespace {
 
-class MainFrameDeviceTest : public MainFrameTest {
+class MainFrameDeviceTest : public StartedMainFrameTest {
 protected:
-    void SetUp() override
-    {
-        MainFrameTest::SetUp();
-        writeSettings();
-        start();
-        ASSERT_TRUE(frame);
-    }
-
     bool waitForIdle()
     {
         return waitUntil([&] { return !frame->session().running(); }, 5000);

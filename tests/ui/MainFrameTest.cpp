@@ -33,16 +33,8 @@ public slots:
     void open(const QUrl& url) { paths << url.toLocalFile(); }
 };
 
-class MainFrameWindowTest : public MainFrameTest {
+class MainFrameWindowTest : public StartedMainFrameTest {
 protected:
-    void SetUp() override
-    {
-        MainFrameTest::SetUp();
-        writeSettings();
-        start();
-        ASSERT_TRUE(frame);
-    }
-
     QMenu* menu(int position) const { return frame->menuBar()->actions().at(position)->menu(); }
 
     QList<int> usableItems(int position) const

@@ -143,4 +143,16 @@ protected:
     std::unique_ptr<CMainFrame> frame;
 };
 
+// A main window already started in English from fresh settings.
+class StartedMainFrameTest : public MainFrameTest {
+protected:
+    void SetUp() override
+    {
+        MainFrameTest::SetUp();
+        writeSettings();
+        start();
+        ASSERT_TRUE(frame);
+    }
+};
+
 } // namespace tessel::test

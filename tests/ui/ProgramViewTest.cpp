@@ -11,16 +11,8 @@
 namespace tessel::test {
 namespace {
 
-class ProgramViewTest : public MainFrameTest {
+class ProgramViewTest : public StartedMainFrameTest {
 protected:
-    void SetUp() override
-    {
-        MainFrameTest::SetUp();
-        writeSettings();
-        start();
-        ASSERT_TRUE(frame);
-    }
-
     void addTexts(int count)
     {
         for (int i = 0; i < count; ++i)

@@ -37,14 +37,11 @@ struct FakeEnumerator final : BadgeEnumerator {
     State& state;
 };
 
-class StatusPanesTest : public MainFrameTest {
+class StatusPanesTest : public StartedMainFrameTest {
 protected:
     void SetUp() override
     {
-        MainFrameTest::SetUp();
-        writeSettings();
-        start();
-        ASSERT_TRUE(frame);
+        ASSERT_NO_FATAL_FAILURE(StartedMainFrameTest::SetUp());
         frame->presencePane().setEnumerator(std::make_unique<FakeEnumerator>(enumerator));
     }
 

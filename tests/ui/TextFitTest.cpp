@@ -175,14 +175,11 @@ QStringList cutTexts(QWidget& window)
     return cut;
 }
 
-class TextFitTest : public MainFrameTest, public testing::WithParamInterface<int> {
+class TextFitTest : public StartedMainFrameTest, public testing::WithParamInterface<int> {
 protected:
     void SetUp() override
     {
-        MainFrameTest::SetUp();
-        writeSettings();
-        start();
-        ASSERT_TRUE(frame);
+        ASSERT_NO_FATAL_FAILURE(StartedMainFrameTest::SetUp());
         frame->OnLanguageCommand(GetParam());
         frame->show();
         QCoreApplication::processEvents();
