@@ -29,8 +29,14 @@ void ExchangeCore::showStartText(int index)
 
 void ExchangeCore::start(ReplyHandler onReply)
 {
-    if (running() || data_.commType != 0)
+    if (running())
         return;
+    // Only USB reaches the badge; the user is told rather than left waiting.
+    if (data_.commType != 0) {
+        result_ = ExchangeResult::SerialChosen;
+        report();
+        return;
+    }
     host_.disableToolBar();
     retriesLeft_ = WritesPerPacket;
     extraRepetitionsLeft_ = MaxExtraRepetitions;
@@ -118,8 +124,9 @@ void ExchangeCore::report()
         host_.showMessageBox(text, outcome_.caption(texts_));
     else
         host_.setStatusText(QStringLiteral("\t") + text);
+    // A failure stays long enough to be read; a success clears soon.
     if (!inMessageBox || outcome_.statusClearing == StatusClearing::AfterEveryOutcome)
-        host_.armTimer(StatusClearTimer, StatusClearInterval);
+        host_.armTimer(StatusClearTimer, IsSuccess(result_) ? StatusClearInterval : FailureStatusInterval);
     host_.enableToolBar();
 }
 

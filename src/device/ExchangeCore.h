@@ -53,8 +53,8 @@ public:
     // Shows start text msg<index> in status pane 0.
     void showStartText(int index);
     // Opens the link, handing its replies to onReply, and writes the
-    // handshake. Does nothing while an exchange runs, and nothing at all when
-    // the serial interface is chosen (commType not 0).
+    // handshake. Does nothing while an exchange runs; with the serial
+    // interface chosen (commType not 0) it reports SerialChosen at once.
     void start(ReplyHandler onReply);
     // Writes the packet built in packet() and awaits its answer.
     void sendPacket();

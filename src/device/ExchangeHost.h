@@ -16,6 +16,8 @@ enum ExchangeTimer : int {
 };
 
 constexpr int StatusClearInterval = 2000;
+// A failed exchange's outcome stays in status pane 0 at least this long.
+constexpr int FailureStatusInterval = 10000;
 constexpr int HandshakeTimeout = 500;
 constexpr int ReplyTimeout = 500;
 

@@ -19,6 +19,8 @@ QString SharedResultTextKey(ExchangeResult result)
         return Tip(19);
     case ExchangeResult::WriteFailed:
         return Tip(20);
+    case ExchangeResult::SerialChosen:
+        return QStringLiteral("serialChosen");
     default:
         return {};
     }

@@ -22,6 +22,7 @@ enum class ExchangeResult : int {
     ChargeIconDone = 18,
     BrightnessDone = 19,
     ImageTooLarge = 20, // more programs or packets than the transfer can count
+    SerialChosen = 21, // the serial interface is chosen: nothing was sent
 };
 
 // The language key of the outcome text of the send session ("tip18", ...);

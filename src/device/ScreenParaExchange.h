@@ -31,7 +31,7 @@ public:
     // Start; any other operation, or a command while an exchange runs, is
     // ignored as a whole.
     void RunCommand(DeviceOperation operation);
-    // Nothing at all when the serial interface is chosen (commType not 0).
+    // With the serial interface chosen (commType not 0) it only says so.
     void Start();
     void OnDeviceReply(const QByteArray& reply);
     void OnTimer(int timerId);

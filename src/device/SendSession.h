@@ -44,8 +44,7 @@ public:
     // ignored as a whole: operation and status text stay as they are.
     void RunDeviceCommand(DeviceOperation operation);
     // Starts an exchange for the current operation. Does nothing while one
-    // runs, and nothing at all when the serial interface is chosen
-    // (commType not 0).
+    // runs; with the serial interface chosen (commType not 0) it only says so.
     void StartExchange();
     // A report read from the badge (1 to 256 bytes).
     void OnDeviceReply(const QByteArray& reply);

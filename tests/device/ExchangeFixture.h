@@ -35,7 +35,8 @@ protected:
         EXPECT_TRUE(host.toolBarEnabled);
         EXPECT_FALSE(host.isArmed(HandshakeTimer));
         EXPECT_FALSE(host.isArmed(ReplyTimer));
-        EXPECT_EQ(host.armed[StatusClearTimer], 2000);
+        // A success clears after two seconds; a failure stays to be read.
+        EXPECT_EQ(host.armed[StatusClearTimer], IsSuccess(result) ? 2000 : 10000);
         EXPECT_EQ(host.status(), status);
     }
 

@@ -381,16 +381,16 @@ TEST_F(SendSessionTest, CommandWhileAnExchangeRunsIsIgnored)
     expectEnded(ExchangeResult::SearchDone, "\tTIP0");
 }
 
-TEST_F(SendSessionTest, SerialInterfaceDoesNothing)
+TEST_F(SendSessionTest, SerialInterfaceSendsNothingAndSaysSo)
 {
     data.commType = 1;
     session.RunDeviceCommand(DeviceOperation::Send);
-    EXPECT_EQ(host.statusTexts, QStringList({ "\tMSG7" }));
+    EXPECT_EQ(host.statusTexts, QStringList({ "\tMSG7", "\tSERIAL" }));
     EXPECT_FALSE(session.running());
     EXPECT_EQ(badge.openCount(), 0);
     EXPECT_TRUE(host.toolBarEnabled);
-    EXPECT_TRUE(host.armed.empty());
-    EXPECT_EQ(session.result(), ExchangeResult::None);
+    EXPECT_EQ(host.armed[StatusClearTimer], 10000);
+    EXPECT_EQ(session.result(), ExchangeResult::SerialChosen);
 
     data.commType = 0;
     session.RunDeviceCommand(DeviceOperation::Search);

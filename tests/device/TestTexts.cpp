@@ -13,7 +13,7 @@ const LanguageTable& TestTexts()
         QDir(dir.path()).mkdir(QStringLiteral("language"));
         QFile file(dir.filePath(QStringLiteral("language/english.ini")));
         file.open(QIODevice::WriteOnly);
-        QByteArray lines = "[English]\r\nscreenParaTitle=SCREEN PARAMETERS\r\n";
+        QByteArray lines = "[English]\r\nscreenParaTitle=SCREEN PARAMETERS\r\nserialChosen=SERIAL\r\n";
         for (int i = 0; i < 18; ++i)
             lines += QStringLiteral("msg%1=MSG%1\r\n").arg(i).toUtf8();
         for (int i = 0; i < 38; ++i)
