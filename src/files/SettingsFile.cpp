@@ -98,6 +98,9 @@ bool loadSettings(AppData& data, const QString& path)
     if (doc.findElement(QStringLiteral("App"))) {
         data.lan = byteAttribute(doc, QStringLiteral("lan"));
         data.lanID = lenientInt(doc.attribute(QStringLiteral("lanID")));
+        // "Auto" follows the locale of this session, not that of the last.
+        if (data.lan == 0)
+            data.lanID = systemLanguageId();
         data.bat = byteAttribute(doc, QStringLiteral("bat"));
         data.bright = byteAttribute(doc, QStringLiteral("bright"));
     }
