@@ -164,6 +164,8 @@ const QStringList& LanguageTable::furtherKeys()
         QStringLiteral("invert"), QStringLiteral("pictureUnreadable"), QStringLiteral("pictureWriteFailed"),
         // status panes: whether a badge is attached, what a send transfers
         QStringLiteral("badgeConnected"), QStringLiteral("noBadge"), QStringLiteral("sendCost"),
+        // the Edit menu's undo, and device commands while the serial interface is chosen
+        QStringLiteral("undo"), QStringLiteral("redo"), QStringLiteral("serialChosen"),
     };
     // clang-format on
     return keys;

@@ -77,6 +77,27 @@ void AppData::removeProgram(const Program* program)
     programs.erase(programs.begin() + i);
 }
 
+Program* AppData::insertProgram(size_t index, std::unique_ptr<Program> program)
+{
+    if (program->type < ItemKindCount)
+        countUp(kindCount[program->type]);
+    countUp(programCount);
+    modified = 1;
+    const auto at = programs.begin() + static_cast<std::ptrdiff_t>(std::min(index, programs.size()));
+    return programs.insert(at, std::move(program))->get();
+}
+
+std::unique_ptr<Program> AppData::takeProgram(size_t index)
+{
+    if (index >= programs.size())
+        return nullptr;
+    modified = 1;
+    std::unique_ptr<Program> program = std::move(programs[index]);
+    programs.erase(programs.begin() + static_cast<std::ptrdiff_t>(index));
+    uncount(*program);
+    return program;
+}
+
 bool AppData::moveProgramUp(const Program* program)
 {
     const int i = indexOf(program);

@@ -62,6 +62,11 @@ public:
     // the counters stop at their maximum rather than wrap.
     Program* adoptProgram(std::unique_ptr<Program> program);
     void removeProgram(const Program* program);
+    // Puts a program back at a list position (clamped to the list), counted
+    // again and marking the list modified; undo uses this and takeProgram.
+    Program* insertProgram(size_t index, std::unique_ptr<Program> program);
+    // Removes the program at a list position and hands it over, uncounted.
+    std::unique_ptr<Program> takeProgram(size_t index);
     bool moveProgramUp(const Program* program);
     bool moveProgramDown(const Program* program);
     void clearPrograms();

@@ -13,6 +13,7 @@
 #include "ui/SendCostPane.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QScrollArea>
@@ -21,6 +22,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace tessel {
 
@@ -75,7 +77,21 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::createPanes()
 {
-    outerSplitter_ = new QSplitter(Qt::Vertical, this);
+    // Below the panes, a line that shows a message whole when status pane 0
+    // is too narrow for it.
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    outerSplitter_ = new QSplitter(Qt::Vertical, central);
+    column->addWidget(outerSplitter_, 1);
+    messageLine_ = new QLabel(central);
+    messageLine_->setWordWrap(true);
+    messageLine_->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+    messageLine_->setContentsMargins(6, 4, 6, 4);
+    messageLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    messageLine_->hide();
+    column->addWidget(messageLine_);
     outerSplitter_->setChildrenCollapsible(false);
     innerSplitter_ = new QSplitter(Qt::Horizontal, outerSplitter_);
     innerSplitter_->setChildrenCollapsible(false);
@@ -97,7 +113,7 @@ void CMainFrame::createPanes()
     innerSplitter_->setStretchFactor(1, 1);
     outerSplitter_->setStretchFactor(0, 0);
     outerSplitter_->setStretchFactor(1, 1);
-    setCentralWidget(outerSplitter_);
+    setCentralWidget(central);
 
     treePane_->setPropertyPane(propertyPane_);
     propertyPane_->setTreePane(treePane_);
@@ -133,6 +149,7 @@ void CMainFrame::createStatusBar()
     }
     statusPanes_[0]->setAlignment(Qt::AlignCenter);
     statusPanes_[1]->setAlignment(Qt::AlignCenter);
+    connect(statusPanes_[0], &ElidedLabel::shownChanged, this, &CMainFrame::showMessageLine);
     progressBar_ = new QProgressBar(bar);
     progressBar_->setFixedWidth(StatusPaneWidths[2]);
     progressBar_->setRange(0, 100);
@@ -147,12 +164,24 @@ void CMainFrame::connectCostPane()
 {
     // Every change of the list's programs, ticks and order; the edits of a
     // program reach it through RefreshPreview.
-    const auto schedule = [this] { costPane_->schedule(); };
+    const auto schedule = [this] {
+        costPane_->schedule();
+        refreshTitle();
+    };
     connect(treePane_, &QTreeWidget::itemChanged, costPane_, schedule);
     QAbstractItemModel* tree = treePane_->model();
     connect(tree, &QAbstractItemModel::rowsInserted, costPane_, schedule);
     connect(tree, &QAbstractItemModel::rowsRemoved, costPane_, schedule);
     connect(tree, &QAbstractItemModel::rowsMoved, costPane_, schedule);
+    // However the last program went (Delete, the pop-ups, undo), the
+    // preview then shows no picture of it; queued, so the list has caught up.
+    connect(
+        tree, &QAbstractItemModel::rowsRemoved, this,
+        [this] {
+            if (data_.programs.empty())
+                RefreshPreview();
+        },
+        Qt::QueuedConnection);
 }
 
 void CMainFrame::fitStatusPanes()
@@ -211,6 +240,18 @@ void CMainFrame::setStatusText(const QString& text)
     }
 }
 
+void CMainFrame::showMessageLine()
+{
+    const bool cut = statusPanes_[0]->isCut() && !statusPanes_[0]->fullText().isEmpty();
+    messageLine_->setText(cut ? statusPanes_[0]->fullText() : QString());
+    messageLine_->setVisible(cut);
+}
+
+QString CMainFrame::messageLineText() const
+{
+    return messageLine_->isVisibleTo(this) ? messageLine_->text() : QString();
+}
+
 void CMainFrame::armTimer(ExchangeTimer timer, int intervalMs)
 {
     timers_[timerIndex(timer)]->start(intervalMs);
@@ -234,16 +275,44 @@ void CMainFrame::setProgressPosition(int position)
 void CMainFrame::RefreshPreview()
 {
     costPane_->schedule();
+    refreshTitle();
+    const ScreenGeometry geometry = PreviewGeometry(data_.screenPara);
     Program* program = treePane_->SelectedProgram();
-    if (!program)
+    if (!program) {
+        // An empty list has no program the last picture could belong to:
+        // the screen shows dark.
+        if (data_.programs.empty()) {
+            QImage dark(std::max<int>(1, geometry.columns), std::max<int>(1, geometry.rows), QImage::Format_RGB32);
+            dark.fill(Qt::black);
+            previewPane_->previewDialog()->setPageColumns(geometry.columns);
+            previewPane_->previewDialog()->ShowPreviewPicture(dark);
+        }
         return;
+    }
     propertyPane_->StoreProgram(*program);
-    previewPane_->previewDialog()->setPageColumns(PreviewGeometry(data_.screenPara).columns);
+    previewPane_->previewDialog()->setPageColumns(geometry.columns);
     previewPane_->previewDialog()->ShowPreviewPicture(RenderPreview(data_, *program, data_.paths.dataDir));
+}
+
+void CMainFrame::refreshTitle()
+{
+    // The document's name, with Qt's marker of unsaved changes.
+    if (data_.currentPath.isEmpty()) {
+        setWindowTitle(FrameTitle);
+        return;
+    }
+    setWindowTitle(QFileInfo(data_.currentPath).fileName() + QStringLiteral("[*] \u2014 ") + FrameTitle);
+    setWindowModified(data_.modified != 0);
 }
 
 void CMainFrame::OnEditCommand(int command)
 {
+    if (command == EditUndoCommand || command == EditRedoCommand) {
+        QUndoStack& stack = treePane_->undoStack();
+        command == EditUndoCommand ? stack.undo() : stack.redo();
+        RefreshPreview();
+        return;
+    }
     if (command == EditDeleteCommand) {
         data_.modified = 1;
         treePane_->DeleteSelected();

@@ -66,7 +66,10 @@ public:
     // Routes a command identifier of a menu, pop-up or tool bar button.
     void OnCommand(int command);
 
+    // The preview of the selected program; a dark screen once the list is empty.
     void RefreshPreview();
+    // The title names the open file and shows whether it has unsaved changes.
+    void refreshTitle();
     // Fills the language table for lanID and puts Qt's own texts (standard
     // buttons, file and colour dialogs) into the same language.
     void LoadLanguage();
@@ -95,6 +98,9 @@ public:
     // The text of status pane 0 as given (without its leading tab), also
     // when the pane shows it shortened.
     QString statusText() const;
+    // The line below the panes that shows status pane 0's text whole when
+    // the pane cuts it; empty while hidden.
+    QString messageLineText() const;
     // Status pane 1, whether a badge is attached, and status pane 2, what a
     // send of the ticked programs would transfer.
     BadgePresencePane& presencePane() { return *presencePane_; }
@@ -142,6 +148,7 @@ private:
     void createPanes();
     void createStatusBar();
     void fitStatusPanes();
+    void showMessageLine();
     void connectCostPane();
     void sizePanes();
     void OnEditCommand(int command);
@@ -197,6 +204,7 @@ private:
     PreviewForm* previewPane_ = nullptr;
     QScrollArea* propertyScroller_ = nullptr;
     ElidedLabel* statusPanes_[2] = {};
+    QLabel* messageLine_ = nullptr;
     QToolBar* mainToolBar_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
     BadgePresencePane* presencePane_ = nullptr;

@@ -27,7 +27,7 @@ void CMainFrame::OnCommand(int command)
         OnFileCommand(command);
     else if (command >= FirstRecentCommand && command <= ClearRecentCommand)
         OnFileCommand(command);
-    else if (command >= EditDeleteCommand && command <= EditAddTextCommand + 4)
+    else if (command >= EditDeleteCommand && command <= EditRedoCommand)
         OnEditCommand(command);
     else if (command >= ToolsSearchCommand && command <= ToolsCheckScreenCommand)
         OnToolsCommand(command);
@@ -63,6 +63,7 @@ void CMainFrame::OnFileCommand(int command)
     fileCommands_->runCommand(command);
     if (reads)
         setDeviceCheckMarks(true);
+    refreshTitle();
 }
 
 void CMainFrame::openNewestRecentFile()
@@ -93,6 +94,7 @@ void CMainFrame::storePendingEdits()
 void CMainFrame::programListReplaced()
 {
     treePane_->RebuildTree();
+    RefreshPreview();
 }
 
 } // namespace tessel

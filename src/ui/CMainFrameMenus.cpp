@@ -53,6 +53,9 @@ constexpr MenuItem FileItems[] = {
     { 705, u"退出(&X)", u"exit" },
 };
 constexpr MenuItem EditItems[] = {
+    { 726, u"撤销(&U)", u"undo" },
+    { 727, u"重做(&R)", u"redo" },
+    { Separator, nullptr, nullptr },
     { 720, u"删除选择项", u"del" },
     { Separator, nullptr, nullptr },
     { 721, u"添加文本", u"addText" },
@@ -167,6 +170,18 @@ void CMainFrame::createMainMenu()
     remove->setShortcutContext(Qt::WidgetShortcut);
     auto* treeDelete = new QShortcut(QKeySequence::Delete, treePane_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     connect(treeDelete, &QShortcut::activated, this, [this] { OnCommand(EditDeleteCommand); });
+
+    // Undo and redo of the list; a text field with the focus takes these keys
+    // for its own undo first.
+    QAction* undo = action(EditUndoCommand);
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = action(EditRedoCommand);
+    redo->setShortcuts({ QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y")) });
+    QUndoStack& stack = treePane_->undoStack();
+    undo->setEnabled(stack.canUndo());
+    redo->setEnabled(stack.canRedo());
+    connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
 
     auto* languages = new QActionGroup(this);
     for (int command = FirstLanguageCommand; command <= LastLanguageCommand; ++command) {

@@ -31,7 +31,9 @@ void ElidedLabel::showFitting()
     const QString shown
         = fontMetrics().elidedText(fullText_, Qt::ElideMiddle, contentsRect().width() - 2 * TextMargin);
     setText(shown);
-    setToolTip(shown != fullText_ ? fullText_ : QString());
+    cut_ = shown != fullText_;
+    setToolTip(cut_ ? fullText_ : QString());
+    emit shownChanged();
 }
 
 } // namespace tessel

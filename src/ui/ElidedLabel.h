@@ -14,6 +14,12 @@ public:
     void setFullText(const QString& text);
     // The text as given, whether it is shown whole or not.
     QString fullText() const { return fullText_; }
+    // Whether the pane is too narrow for the whole text.
+    bool isCut() const { return cut_; }
+
+signals:
+    // The text or whether it fits changed.
+    void shownChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -22,6 +28,7 @@ private:
     void showFitting();
 
     QString fullText_;
+    bool cut_ = false;
 };
 
 } // namespace tessel

@@ -9,6 +9,8 @@ namespace tessel {
 // Edit menu
 constexpr int EditDeleteCommand = 720;
 constexpr int EditAddTextCommand = 721; // 721-725: add a program of kind id - 721
+constexpr int EditUndoCommand = 726;
+constexpr int EditRedoCommand = 727;
 
 // Tools menu
 constexpr int ToolsSearchCommand = 740;

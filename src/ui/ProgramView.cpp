@@ -3,12 +3,15 @@
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
 #include "ui/MenuIds.h"
+#include "ui/ProgramListCommands.h"
 #include "ui/PropertyForm.h"
 
 #include <QHeaderView>
 #include <QMenu>
 #include <QMouseEvent>
+#include <algorithm>
 #include <span>
+#include <utility>
 
 namespace tessel {
 
@@ -61,6 +64,7 @@ void ProgramView::FirstSetUp()
     rootNode_->setIcon(0, QIcon(QStringLiteral(":/tree/list.svg")));
     rootNode_->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     rootNode_->setCheckState(0, Qt::Checked);
+    rootTick_ = Qt::Checked;
     rootNode_->setExpanded(true);
     labelling_ = false;
 }
@@ -79,12 +83,10 @@ Program* ProgramView::SelectedProgram() const
 
 QTreeWidgetItem* ProgramView::nodeOf(const Program& program) const
 {
-    if (!rootNode_)
-        return nullptr;
-    for (int i = 0; i < rootNode_->childCount(); ++i)
-        if (rootNode_->child(i) == program.treeItem)
-            return rootNode_->child(i);
-    return nullptr;
+    // A program's node is cleared whenever its node goes, so it is either
+    // empty or a live child of the root.
+    auto* node = static_cast<QTreeWidgetItem*>(const_cast<void*>(program.treeItem));
+    return rootNode_ && node && node->parent() == rootNode_ ? node : nullptr;
 }
 
 void ProgramView::SetNodeLabel(QTreeWidgetItem* node, const Program& program)
@@ -94,20 +96,22 @@ void ProgramView::SetNodeLabel(QTreeWidgetItem* node, const Program& program)
     QString label = program.name;
     if (program.type == static_cast<uint8_t>(ItemKind::Text) && !program.summary.isEmpty())
         label += QLatin1Char('(') + program.summary + QLatin1Char(')');
-    labelling_ = true;
+    const bool wasLabelling = std::exchange(labelling_, true);
     node->setCheckState(0, checkState(program.check != 0));
     node->setText(0, label);
     node->setIcon(
         0, program.type < ItemKindCount ? QIcon(QString::fromLatin1(KindIcons[program.type])) : QIcon());
-    labelling_ = false;
+    labelling_ = wasLabelling;
 }
 
 void ProgramView::UpdateRootLabel()
 {
-    if (rootNode_)
-        rootNode_->setText(0,
-            texts_.text(u"programLists") + QLatin1Char('(') + QString::number(data_.programCount)
-                + QLatin1Char(')'));
+    if (!rootNode_)
+        return;
+    const bool wasLabelling = std::exchange(labelling_, true);
+    rootNode_->setText(0,
+        texts_.text(u"programLists") + QLatin1Char('(') + QString::number(data_.programCount) + QLatin1Char(')'));
+    labelling_ = wasLabelling;
 }
 
 QTreeWidgetItem* ProgramView::appendNode(Program& program)
@@ -130,6 +134,10 @@ void ProgramView::AddProgramNode(ItemKind kind)
         return;
     setCurrentItem(appendNode(*program));
     UpdateRootLabel();
+    undoStack_.push(new AddProgramCommand(*this, static_cast<int>(data_.programs.size()) - 1));
+    // The user adds a text to type it.
+    if (kind == ItemKind::Text && propertyPane_)
+        propertyPane_->focusNewText();
 }
 
 void ProgramView::FillTree()
@@ -159,20 +167,165 @@ void ProgramView::ClearTree()
 {
     if (!rootNode_)
         return;
-    removeProgramNodes();
-    data_.clearPrograms();
-    UpdateRootLabel();
+    std::vector<std::unique_ptr<Program>> deleted = takeAllPrograms();
+    if (!deleted.empty())
+        undoStack_.push(new DeleteAllCommand(*this, std::move(deleted)));
 }
 
 void ProgramView::RebuildTree()
 {
     if (!rootNode_)
         return;
-    // The records the nodes stood for are gone: nothing may be stored into them.
+    // The records the nodes stood for are gone: nothing may be stored into
+    // them, and nothing of the old list can be undone.
+    undoStack_.clear();
     commitOnLeave_ = false;
     removeProgramNodes();
     commitOnLeave_ = true;
     FillTree();
+}
+
+void ProgramView::storeSelected()
+{
+    if (Program* program = SelectedProgram(); program && propertyPane_)
+        propertyPane_->StoreProgram(*program);
+}
+
+void ProgramView::reshow(Program& program)
+{
+    QTreeWidgetItem* node = nodeOf(program);
+    if (!node)
+        return;
+    if (currentItem() != node) {
+        setCurrentItem(node);
+    } else if (propertyPane_) {
+        propertyPane_->setLoaded(false);
+        propertyPane_->ShowProgram(program);
+    }
+}
+
+void ProgramView::insertProgramAt(int index, std::unique_ptr<Program> program)
+{
+    if (!rootNode_ || !program)
+        return;
+    storeSelected();
+    index = std::clamp(index, 0, static_cast<int>(data_.programs.size()));
+    Program* inserted = data_.insertProgram(static_cast<size_t>(index), std::move(program));
+    auto* node = new QTreeWidgetItem();
+    node->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    rootNode_->insertChild(index, node);
+    inserted->treeItem = node;
+    SetNodeLabel(node, *inserted);
+    rootNode_->setExpanded(true);
+    // The pane was stored above: the program being left keeps its edits.
+    commitOnLeave_ = false;
+    setCurrentItem(node);
+    commitOnLeave_ = true;
+    UpdateRootLabel();
+}
+
+std::unique_ptr<Program> ProgramView::takeProgramAt(int index)
+{
+    if (!rootNode_ || index < 0 || index >= static_cast<int>(data_.programs.size()))
+        return nullptr;
+    storeSelected();
+    QTreeWidgetItem* node = nodeOf(*data_.programs[static_cast<size_t>(index)]);
+    if (node && currentItem() == node) {
+        QTreeWidgetItem* neighbour = itemBelow(node);
+        if (!neighbour)
+            neighbour = itemAbove(node);
+        commitOnLeave_ = false;
+        setCurrentItem(neighbour);
+        commitOnLeave_ = true;
+    }
+    std::unique_ptr<Program> program = data_.takeProgram(static_cast<size_t>(index));
+    program->treeItem = nullptr;
+    delete node;
+    UpdateRootLabel();
+    return program;
+}
+
+std::vector<std::unique_ptr<Program>> ProgramView::takeAllPrograms()
+{
+    std::vector<std::unique_ptr<Program>> taken;
+    if (!rootNode_)
+        return taken;
+    storeSelected();
+    commitOnLeave_ = false;
+    removeProgramNodes();
+    commitOnLeave_ = true;
+    // From the end, so that each removal is cheap.
+    taken.reserve(data_.programs.size());
+    while (!data_.programs.empty())
+        taken.push_back(data_.takeProgram(data_.programs.size() - 1));
+    std::reverse(taken.begin(), taken.end());
+    UpdateRootLabel();
+    return taken;
+}
+
+void ProgramView::restoreAllPrograms(std::vector<std::unique_ptr<Program>> programs)
+{
+    if (!rootNode_)
+        return;
+    for (auto& program : programs)
+        data_.insertProgram(data_.programs.size(), std::move(program));
+    FillTree();
+}
+
+void ProgramView::moveProgramAt(int index, MoveDirection direction)
+{
+    if (index < 0 || index >= static_cast<int>(data_.programs.size()))
+        return;
+    if (QTreeWidgetItem* node = nodeOf(*data_.programs[static_cast<size_t>(index)])) {
+        setCurrentItem(node);
+        moveSelectedNode(direction);
+    }
+}
+
+std::vector<int32_t> ProgramView::ticks() const
+{
+    std::vector<int32_t> checks;
+    checks.reserve(data_.programs.size());
+    for (const auto& program : data_.programs)
+        checks.push_back(program->check);
+    return checks;
+}
+
+void ProgramView::setTicks(const std::vector<int32_t>& checks, Qt::CheckState root)
+{
+    if (!rootNode_)
+        return;
+    const bool wasLabelling = std::exchange(labelling_, true);
+    for (size_t i = 0; i < data_.programs.size() && i < checks.size(); ++i) {
+        Program& program = *data_.programs[i];
+        if (program.check == checks[i])
+            continue;
+        program.check = checks[i];
+        data_.modified = 1;
+        if (QTreeWidgetItem* node = nodeOf(program))
+            node->setCheckState(0, checkState(program.check != 0));
+    }
+    rootTick_ = root;
+    rootNode_->setCheckState(0, root);
+    labelling_ = wasLabelling;
+}
+
+void ProgramView::setProgramName(int index, const QString& name)
+{
+    if (index < 0 || index >= static_cast<int>(data_.programs.size()))
+        return;
+    storeSelected();
+    Program& program = *data_.programs[static_cast<size_t>(index)];
+    program.name = name;
+    data_.modified = 1;
+    SetNodeLabel(nodeOf(program), program);
+    reshow(program);
+}
+
+void ProgramView::programRenamed(Program& program, const QString& oldName)
+{
+    if (program.name != oldName)
+        undoStack_.push(new RenameCommand(*this, data_.indexOf(&program), oldName, program.name));
 }
 
 void ProgramView::DeleteSelected()
@@ -191,39 +344,39 @@ void ProgramView::DeleteProgramNode(QTreeWidgetItem* node)
     Program* program = programOf(node);
     if (!program)
         return;
-    QTreeWidgetItem* neighbour = itemBelow(node);
-    if (!neighbour)
-        neighbour = itemAbove(node);
-    // The store is skipped for the change made by the deletion itself: the
-    // program being left is about to go, and the user's next change of
-    // selection must store into the program it leaves.
-    commitOnLeave_ = false;
-    setCurrentItem(neighbour);
-    commitOnLeave_ = true;
-    program->treeItem = nullptr;
-    delete node;
-    data_.removeProgram(program);
-    UpdateRootLabel();
+    // The pane's edits are stored first, so that undo brings them back; the
+    // store is then skipped for the change made by the deletion itself.
+    const int index = data_.indexOf(program);
+    std::unique_ptr<Program> deleted = takeProgramAt(index);
+    if (deleted)
+        undoStack_.push(new DeleteProgramCommand(*this, index, std::move(deleted)));
 }
 
 void ProgramView::MoveSelected(MoveDirection direction)
 {
+    const int from = data_.indexOf(SelectedProgram());
+    if (moveSelectedNode(direction))
+        undoStack_.push(new MoveProgramCommand(*this, from, direction));
+}
+
+bool ProgramView::moveSelectedNode(MoveDirection direction)
+{
     Program* program = SelectedProgram();
     if (!program)
-        return;
+        return false;
     const int i = data_.indexOf(program);
     const int j = direction == MoveDirection::Up ? i - 1 : i + 1;
     if (i < 0 || j < 0 || j >= static_cast<int>(data_.programs.size()))
-        return;
+        return false;
     Program* other = data_.programs[j].get();
     QTreeWidgetItem* nodeI = nodeOf(*program);
     QTreeWidgetItem* nodeJ = nodeOf(*other);
     if (!nodeI || !nodeJ)
-        return;
+        return false;
     const bool moved
         = direction == MoveDirection::Up ? data_.moveProgramUp(program) : data_.moveProgramDown(program);
     if (!moved)
-        return;
+        return false;
     // The nodes keep their places and exchange their contents.
     program->treeItem = nodeJ;
     other->treeItem = nodeI;
@@ -233,6 +386,7 @@ void ProgramView::MoveSelected(MoveDirection direction)
     commitOnLeave_ = false;
     loadOnSelect_ = false;
     setCurrentItem(nodeJ);
+    return true;
 }
 
 void ProgramView::onCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous)
@@ -259,24 +413,40 @@ void ProgramView::onItemChanged(QTreeWidgetItem* node, int column)
 {
     if (labelling_ || column != 0 || !rootNode_)
         return;
-    const bool ticked = node->checkState(0) == Qt::Checked;
-    // The ticks are saved with the list: a changed tick leaves it modified.
-    const auto tick = [this, ticked](Program& program) {
-        if ((program.check != 0) != ticked)
-            data_.modified = 1;
-        program.check = ticked ? 1 : 0;
-    };
+    const Qt::CheckState state = node->checkState(0);
+    const bool ticked = state == Qt::Checked;
+    // The tree reports every change of a node, its label too: only a box
+    // that differs from what it stands for was ticked by the user.
     if (node == rootNode_) {
-        labelling_ = true;
-        for (const auto& program : data_.programs) {
-            tick(*program);
-            if (QTreeWidgetItem* child = nodeOf(*program))
-                child->setCheckState(0, checkState(ticked));
-        }
-        labelling_ = false;
+        if (state == rootTick_)
+            return;
+        const std::vector<int32_t> before = ticks();
+        const Qt::CheckState rootBefore = std::exchange(rootTick_, state);
+        tickAll(ticked);
+        undoStack_.push(new TickCommand(*this, before, rootBefore));
     } else if (Program* program = programOf(node)) {
-        tick(*program);
+        if ((program->check != 0) == ticked)
+            return;
+        const std::vector<int32_t> before = ticks();
+        // The ticks are saved with the list: a changed tick leaves it modified.
+        program->check = ticked ? 1 : 0;
+        data_.modified = 1;
+        undoStack_.push(new TickCommand(*this, before, rootTick_));
     }
+}
+
+void ProgramView::tickAll(bool ticked)
+{
+    const bool wasLabelling = std::exchange(labelling_, true);
+    for (const auto& program : data_.programs) {
+        if ((program->check != 0) == ticked)
+            continue;
+        program->check = ticked ? 1 : 0;
+        data_.modified = 1;
+        if (QTreeWidgetItem* child = nodeOf(*program))
+            child->setCheckState(0, checkState(ticked));
+    }
+    labelling_ = wasLabelling;
 }
 
 void ProgramView::mousePressEvent(QMouseEvent* event)

@@ -6,7 +6,10 @@
 #include "model/Program.h"
 
 #include <QTreeWidget>
+#include <QUndoStack>
 #include <functional>
+#include <memory>
+#include <vector>
 
 class QMenu;
 
@@ -58,6 +61,29 @@ public:
     QTreeWidgetItem* rootNode() const { return rootNode_; }
     QTreeWidgetItem* nodeOf(const Program& program) const;
 
+    // Edit › Undo and Redo: the list's structural changes (add, delete,
+    // move, tick, rename). Emptied when another list is read or the list is
+    // closed.
+    QUndoStack& undoStack() { return undoStack_; }
+    // The name field changed the selected program's name.
+    void programRenamed(Program& program, const QString& oldName);
+
+    // What the undo commands do to the list; each keeps tree and list in step.
+    // A program back at a list position, selected.
+    void insertProgramAt(int index, std::unique_ptr<Program> program);
+    // The program at a list position, removed with its node.
+    std::unique_ptr<Program> takeProgramAt(int index);
+    // Every program, removed with the nodes.
+    std::vector<std::unique_ptr<Program>> takeAllPrograms();
+    // Programs taken by takeAllPrograms, back in their order.
+    void restoreAllPrograms(std::vector<std::unique_ptr<Program>> programs);
+    void moveProgramAt(int index, MoveDirection direction);
+    // Every program's tick and the root's, as given.
+    void setTicks(const std::vector<int32_t>& checks, Qt::CheckState root);
+    std::vector<int32_t> ticks() const;
+    Qt::CheckState rootTick() const { return rootTick_; }
+    void setProgramName(int index, const QString& name);
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
 
@@ -68,6 +94,13 @@ private:
     Program* programOf(const QTreeWidgetItem* node) const;
     QTreeWidgetItem* appendNode(Program& program);
     void removeProgramNodes();
+    // The property pane's pending edits go into the selected program.
+    void storeSelected();
+    // The pane shows the program again after its record changed under it.
+    void reshow(Program& program);
+    void tickAll(bool ticked);
+    // Exchanges the selected program with its neighbour; false when it cannot move.
+    bool moveSelectedNode(MoveDirection direction);
 
     AppData& data_;
     const LanguageTable& texts_;
@@ -77,6 +110,10 @@ private:
     bool commitOnLeave_ = true; // false: the next selection change skips the store once
     bool loadOnSelect_ = true; // false: the next selection change skips the load once
     bool labelling_ = false; // check states are being set from the programs
+    // The root's box as the user left it: label updates report the root as
+    // changed too, and only a change of this state is the user's tick.
+    Qt::CheckState rootTick_ = Qt::Checked;
+    QUndoStack undoStack_;
 };
 
 } // namespace tessel

@@ -64,6 +64,9 @@ public:
     void ShowProgram(Program& program);
     void StoreProgram(Program& program);
     void HideProgramControls();
+    // After Add Text: the editor takes the keyboard focus with the whole
+    // default text selected, so that typing replaces it.
+    void focusNewText();
     void RetextControls();
     // Refills the three colour lists for the screen's current colour mode,
     // keeping the selections that still exist; for a change of the screen

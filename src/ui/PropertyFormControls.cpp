@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 namespace tessel {
 
 namespace {
@@ -301,8 +303,9 @@ void PropertyForm::onNameChanged(const QString& name)
     Program* program = selectedProgram();
     if (!program || name.isEmpty())
         return;
-    program->name = name;
+    const QString oldName = std::exchange(program->name, name);
     tree_->SetNodeLabel(tree_->nodeOf(*program), *program);
+    tree_->programRenamed(*program, oldName);
 }
 
 void PropertyForm::browse()

@@ -257,6 +257,12 @@ void PropertyForm::loadText(const TextItem& item)
     updateTextTools();
 }
 
+void PropertyForm::focusNewText()
+{
+    editor_->setFocus(Qt::OtherFocusReason);
+    editor_->selectAll();
+}
+
 void PropertyForm::storeText(TextItem& item)
 {
     item.arabic = arabicBox_->isChecked() ? 1 : 0;

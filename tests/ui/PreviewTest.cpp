@@ -96,11 +96,12 @@ TEST_F(PreviewTest, AnImageProgramShowsItsPictureAtFullSize)
     EXPECT_GE(preview().height(), 30);
 }
 
-TEST_F(PreviewTest, NoSelectionRefreshesNothing)
+TEST_F(PreviewTest, AnEmptyListShowsADarkScreenAndWritesNoPicture)
 {
     startWith(0, 1);
     frame->RefreshPreview();
-    EXPECT_TRUE(preview().picture().isNull());
+    EXPECT_EQ(preview().picture().size(), QSize(48, 12));
+    EXPECT_TRUE(allBlack(preview().picture()));
     EXPECT_FALSE(QFile::exists(exeDir + QStringLiteral("pre.bmp")));
 }
 

@@ -58,7 +58,8 @@ TEST_F(StartUpTest, ReopensTheNewestOfThreeRecentFiles)
         (QStringList { QStringLiteral("1 c.led"), QStringLiteral("2 b.led"), QStringLiteral("3 a.led"),
             text(u"clearRecord") }));
     EXPECT_EQ(data.modified, 0);
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("K9057R V1.16"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("c.led[*] \u2014 K9057R V1.16"));
+    EXPECT_FALSE(frame->isWindowModified());
 }
 
 TEST_F(StartUpTest, ANewestRecentFileThatIsGoneIsReportedOnceAndDropped)
