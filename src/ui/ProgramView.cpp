@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <algorithm>
+#include <array>
 #include <span>
 #include <utility>
 
@@ -25,6 +26,25 @@ const char* const KindIcons[ItemKindCount] = { ":/tree/text.svg", ":/tree/image.
 Qt::CheckState checkState(bool ticked)
 {
     return ticked ? Qt::Checked : Qt::Unchecked;
+}
+
+// One icon per kind, shared by every node.
+QIcon kindIcon(uint8_t type)
+{
+    static const std::array<QIcon, ItemKindCount> icons = [] {
+        std::array<QIcon, ItemKindCount> loaded;
+        for (size_t i = 0; i < loaded.size(); ++i)
+            loaded[i] = QIcon(QString::fromLatin1(KindIcons[i]));
+        return loaded;
+    }();
+    return type < ItemKindCount ? icons[type] : QIcon();
+}
+
+QTreeWidgetItem* newProgramNode()
+{
+    auto* node = new QTreeWidgetItem();
+    node->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    return node;
 }
 
 } // namespace
@@ -99,8 +119,7 @@ void ProgramView::SetNodeLabel(QTreeWidgetItem* node, const Program& program)
     const bool wasLabelling = std::exchange(labelling_, true);
     node->setCheckState(0, checkState(program.check != 0));
     node->setText(0, label);
-    node->setIcon(
-        0, program.type < ItemKindCount ? QIcon(QString::fromLatin1(KindIcons[program.type])) : QIcon());
+    node->setIcon(0, kindIcon(program.type));
     labelling_ = wasLabelling;
 }
 
@@ -116,10 +135,10 @@ void ProgramView::UpdateRootLabel()
 
 QTreeWidgetItem* ProgramView::appendNode(Program& program)
 {
-    auto* node = new QTreeWidgetItem(rootNode_);
-    node->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    QTreeWidgetItem* node = newProgramNode();
     program.treeItem = node;
     SetNodeLabel(node, program);
+    rootNode_->addChild(node);
     rootNode_->setExpanded(true);
     return node;
 }
@@ -144,11 +163,21 @@ void ProgramView::FillTree()
 {
     if (!rootNode_)
         return;
-    QTreeWidgetItem* last = nullptr;
-    for (const auto& program : data_.programs)
-        last = appendNode(*program);
-    if (last)
-        setCurrentItem(last);
+    // The nodes are labelled before they join the tree, and join it at once:
+    // a node in the tree reports each change, and the tree lays itself out
+    // again for each insertion.
+    QList<QTreeWidgetItem*> nodes;
+    nodes.reserve(static_cast<qsizetype>(data_.programs.size()));
+    for (const auto& program : data_.programs) {
+        QTreeWidgetItem* node = newProgramNode();
+        program->treeItem = node;
+        SetNodeLabel(node, *program);
+        nodes.append(node);
+    }
+    rootNode_->addChildren(nodes);
+    rootNode_->setExpanded(true);
+    if (!nodes.isEmpty())
+        setCurrentItem(nodes.last());
     UpdateRootLabel();
 }
 
@@ -211,11 +240,10 @@ void ProgramView::insertProgramAt(int index, std::unique_ptr<Program> program)
     storeSelected();
     index = std::clamp(index, 0, static_cast<int>(data_.programs.size()));
     Program* inserted = data_.insertProgram(static_cast<size_t>(index), std::move(program));
-    auto* node = new QTreeWidgetItem();
-    node->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-    rootNode_->insertChild(index, node);
+    QTreeWidgetItem* node = newProgramNode();
     inserted->treeItem = node;
     SetNodeLabel(node, *inserted);
+    rootNode_->insertChild(index, node);
     rootNode_->setExpanded(true);
     // The pane was stored above: the program being left keeps its edits.
     commitOnLeave_ = false;
