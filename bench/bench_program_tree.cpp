@@ -2,7 +2,7 @@
 // does, and relabelling it as a language change does.
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
-#include "ui/ProgramView.h"
+#include "ui/mainframe/ProgramView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,10 +1,11 @@
-# One static library per layer: every .cpp of the layer's folder is part of it,
+# One static library per layer: every .cpp of the layer's folder and its subfolders is part of it,
 # so adding a source file needs no change here.
 function(tessel_layer name)
     cmake_parse_arguments(L "" "" "DEPS" ${ARGN})
-    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-    file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-    file(GLOB resources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+    # A layer may group its files in subfolders (the windows of the editor).
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    file(GLOB_RECURSE headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+    file(GLOB_RECURSE resources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
     if(NOT sources)
         # A layer with headers only links as an interface.
         add_library(tessel_${name} INTERFACE)

@@ -1,5 +1,5 @@
 // The badge editor.
-#include "ui/CTesselApp.h"
+#include "ui/mainframe/CTesselApp.h"
 
 int main(int argc, char** argv)
 {

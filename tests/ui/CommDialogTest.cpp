@@ -1,6 +1,6 @@
 // The communication settings dialog: its lists, the port list that only the
 // serial interface shows, and what OK and cancel store.
-#include "ui/CommDialog.h"
+#include "ui/device/CommDialog.h"
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
 

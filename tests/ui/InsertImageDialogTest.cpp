@@ -2,8 +2,8 @@
 // icon library, its tabs, the cursor, and inserting a code at the caret.
 #include "PropertyFormTest.h"
 
-#include "ui/InsertImageDialog.h"
-#include "ui/InsertImageDialogPage.h"
+#include "ui/property/InsertImageDialog.h"
+#include "ui/property/InsertImageDialogPage.h"
 
 #include <QAction>
 #include <QApplication>

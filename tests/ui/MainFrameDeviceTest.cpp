@@ -3,7 +3,7 @@
 #include "device/SendSession.h"
 #include "render/DeviceImage.h"
 #include "render/ScreenGeometry.h"
-#include "ui/PropertyForm.h"
+#include "ui/property/PropertyForm.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
 #include "MainFrameTestSupport.h"
 
 #include "TesselVersion.h"
-#include "ui/AboutDialog.h"
-#include "ui/PreviewDialog.h"
-#include "ui/PreviewForm.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/preview/PreviewDialog.h"
+#include "ui/preview/PreviewForm.h"
 
 #include <QApplication>
 #include <QDesktopServices>

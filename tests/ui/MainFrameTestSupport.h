@@ -9,9 +9,9 @@
 #include "files/SettingsFile.h"
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
-#include "ui/CMainFrame.h"
-#include "ui/EditorStartUp.h"
-#include "ui/ProgramView.h"
+#include "ui/mainframe/CMainFrame.h"
+#include "ui/mainframe/EditorStartUp.h"
+#include "ui/mainframe/ProgramView.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,14 +1,14 @@
 // The access prompt: which entries open the screen parameters, where Enter
 // counts, and what the field accepts and shows.
-#include "ui/PasswordDialog.h"
+#include "ui/dialogs/PasswordDialog.h"
 
 #include "device/BadgeSimulator.h"
 #include "device/PolledLink.h"
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
-#include "ui/CMainFrame.h"
-#include "ui/MenuIds.h"
-#include "ui/ScreenParaDialog.h"
+#include "ui/mainframe/CMainFrame.h"
+#include "ui/mainframe/MenuIds.h"
+#include "ui/device/ScreenParaDialog.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -3,8 +3,8 @@
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
 #include "render/LedPicture.h"
-#include "ui/LedViewWidget.h"
-#include "ui/PictureImportDialog.h"
+#include "ui/preview/LedViewWidget.h"
+#include "ui/dialogs/PictureImportDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>

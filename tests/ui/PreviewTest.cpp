@@ -1,9 +1,9 @@
 #include "MainFrameTestSupport.h"
 
-#include "ui/LedViewWidget.h"
-#include "ui/PreviewDialog.h"
-#include "ui/PreviewForm.h"
-#include "ui/PropertyForm.h"
+#include "ui/preview/LedViewWidget.h"
+#include "ui/preview/PreviewDialog.h"
+#include "ui/preview/PreviewForm.h"
+#include "ui/property/PropertyForm.h"
 
 #include <QImage>
 #include <QLabel>

@@ -2,11 +2,11 @@
 // following the zoom within its pane, and the zoom kept in the settings.
 #include "MainFrameTestSupport.h"
 
-#include "ui/LedViewWidget.h"
-#include "ui/MenuIds.h"
-#include "ui/PreviewDialog.h"
-#include "ui/PreviewForm.h"
-#include "ui/PropertyForm.h"
+#include "ui/preview/LedViewWidget.h"
+#include "ui/mainframe/MenuIds.h"
+#include "ui/preview/PreviewDialog.h"
+#include "ui/preview/PreviewForm.h"
+#include "ui/property/PropertyForm.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "MainFrameTestSupport.h"
 
-#include "ui/PropertyForm.h"
-#include "ui/PropertyFormIds.h"
+#include "ui/property/PropertyForm.h"
+#include "ui/property/PropertyFormIds.h"
 
 #include <QComboBox>
 #include <QMenu>

@@ -2,8 +2,8 @@
 // controls by kind, the name, stored list indices and the picture file.
 #include "PropertyFormTest.h"
 
-#include "ui/ColourLists.h"
-#include "ui/ColourPickerButton.h"
+#include "ui/property/ColourLists.h"
+#include "ui/property/ColourPickerButton.h"
 
 #include <QImage>
 #include <QLineEdit>

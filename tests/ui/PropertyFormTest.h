@@ -5,9 +5,9 @@
 
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
-#include "ui/ProgramView.h"
-#include "ui/PropertyForm.h"
-#include "ui/PropertyFormIds.h"
+#include "ui/mainframe/ProgramView.h"
+#include "ui/property/PropertyForm.h"
+#include "ui/property/PropertyFormIds.h"
 
 #include <QComboBox>
 #include <QTextEdit>

@@ -1,7 +1,7 @@
 // The screen-parameter dialog: the presets and their order, the tool bar
 // commands on the list and the current set, and the exchange with a
 // simulated badge through the dialog's own link.
-#include "ui/ScreenParaDialog.h"
+#include "ui/device/ScreenParaDialog.h"
 #include "device/BadgeSimulator.h"
 #include "device/HidLink.h"
 #include "device/PolledLink.h"

@@ -1,6 +1,6 @@
 // The software options dialog: the lists show the options, OK stores the
 // choices and cancel stores nothing.
-#include "ui/SoftwareOptionDialog.h"
+#include "ui/dialogs/SoftwareOptionDialog.h"
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
 

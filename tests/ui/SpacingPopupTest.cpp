@@ -2,8 +2,8 @@
 // steps and where they open.
 #include "PropertyFormTest.h"
 
-#include "ui/CharSpacingDialog.h"
-#include "ui/YOffsetDialog.h"
+#include "ui/property/CharSpacingDialog.h"
+#include "ui/property/YOffsetDialog.h"
 
 #include <QAction>
 #include <QCursor>

@@ -1,6 +1,6 @@
 #include "MainFrameTestSupport.h"
 
-#include "ui/MenuIds.h"
+#include "ui/mainframe/MenuIds.h"
 
 #include <QAction>
 #include <QMenu>

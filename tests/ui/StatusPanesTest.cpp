@@ -4,10 +4,10 @@
 #include "device/SendSession.h"
 #include "render/DeviceImage.h"
 #include "render/ScreenGeometry.h"
-#include "ui/BadgePresencePane.h"
+#include "ui/mainframe/BadgePresencePane.h"
 #include "ui/ElidedLabel.h"
-#include "ui/PropertyForm.h"
-#include "ui/SendCostPane.h"
+#include "ui/property/PropertyForm.h"
+#include "ui/mainframe/SendCostPane.h"
 
 #include <QProgressBar>
 #include <QStatusBar>

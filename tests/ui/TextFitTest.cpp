@@ -5,15 +5,15 @@
 #include "MainFrameTestSupport.h"
 
 #include "device/BadgeSimulator.h"
-#include "ui/AboutDialog.h"
-#include "ui/CharSpacingDialog.h"
-#include "ui/CommDialog.h"
-#include "ui/InsertImageDialog.h"
-#include "ui/PasswordDialog.h"
-#include "ui/PropertyForm.h"
-#include "ui/ScreenParaDialog.h"
-#include "ui/SoftwareOptionDialog.h"
-#include "ui/YOffsetDialog.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/property/CharSpacingDialog.h"
+#include "ui/device/CommDialog.h"
+#include "ui/property/InsertImageDialog.h"
+#include "ui/dialogs/PasswordDialog.h"
+#include "ui/property/PropertyForm.h"
+#include "ui/device/ScreenParaDialog.h"
+#include "ui/dialogs/SoftwareOptionDialog.h"
+#include "ui/property/YOffsetDialog.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -3,11 +3,11 @@
 #include "MainFrameTestSupport.h"
 
 #include "files/FileCommands.h"
-#include "ui/MenuIds.h"
-#include "ui/PreviewDialog.h"
-#include "ui/PreviewForm.h"
-#include "ui/PropertyForm.h"
-#include "ui/PropertyFormIds.h"
+#include "ui/mainframe/MenuIds.h"
+#include "ui/preview/PreviewDialog.h"
+#include "ui/preview/PreviewForm.h"
+#include "ui/property/PropertyForm.h"
+#include "ui/property/PropertyFormIds.h"
 
 #include <QApplication>
 #include <QFile>
@@ -182,6 +182,11 @@ TEST_F(UserChoicesTest, TypingAfterAddTextReplacesTheDefaultText)
     frame->storePendingEdits();
     EXPECT_EQ(data.programs[0]->summary, QStringLiteral("Kx9 w"));
     EXPECT_EQ(data.programs[0]->check, 1);
+
+    // Ctrl+Z in the editor takes back typing, not the added program.
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(data.programs.size(), 1u);
+    EXPECT_NE(frame->propertyPane()->visibleEditor()->toPlainText(), QStringLiteral("Kx9 w"));
 
     // The same from the Edit menu and the root's pop-up.
     frame->OnCommand(EditAddTextCommand);

@@ -1,0 +1,178 @@
+#include "ui/preview/PreviewDialog.h"
+
+#include "render/LedView.h"
+#include "ui/preview/LedViewWidget.h"
+
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QWheelEvent>
+#include <algorithm>
+
+namespace tessel {
+
+namespace {
+
+constexpr int TitleHeight = 20;
+constexpr int Border = 2;
+// A captioned window is never narrower than its caption needs.
+constexpr int MinimumWidth = 120;
+// One notch of a mouse wheel, in eighths of a degree.
+constexpr int WheelNotch = 120;
+// The smallest picture area kept when the pane is tiny.
+constexpr int MinimumClient = 24;
+
+} // namespace
+
+PreviewDialog::PreviewDialog(QWidget* parent)
+    : QFrame(parent)
+    , titleStrip_(new QLabel(this))
+    , scrollArea_(new QScrollArea(this))
+    , view_(new LedViewWidget)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(Border);
+    // The client area is the picture; where the caption is wider, the rest
+    // shows the preview pane's grey, never black that would pass for unlit LEDs.
+    setAutoFillBackground(true);
+    QPalette framePalette = palette();
+    framePalette.setColor(QPalette::Window, QColor(171, 171, 171));
+    framePalette.setColor(QPalette::Base, QColor(171, 171, 171)); // the scroll area's viewport
+    setPalette(framePalette);
+
+    titleStrip_->setAutoFillBackground(true);
+    QPalette titlePalette = titleStrip_->palette();
+    titlePalette.setColor(QPalette::Window, QColor(0, 84, 166));
+    titlePalette.setColor(QPalette::WindowText, QColor(255, 255, 255));
+    titleStrip_->setPalette(titlePalette);
+    titleStrip_->setIndent(4);
+    titleStrip_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setWidgetResizable(false);
+    scrollArea_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    scrollArea_->setWidget(view_);
+    scrollArea_->viewport()->setAutoFillBackground(true);
+    scrollArea_->viewport()->setPalette(framePalette);
+    scrollArea_->viewport()->installEventFilter(this);
+    fitToPicture();
+}
+
+void PreviewDialog::setTitle(const QString& title)
+{
+    titleStrip_->setText(title);
+    fitToPicture();
+}
+
+QString PreviewDialog::title() const
+{
+    return titleStrip_->text();
+}
+
+QImage PreviewDialog::picture() const
+{
+    return view_->picture();
+}
+
+void PreviewDialog::ShowPreviewPicture(const QImage& picture)
+{
+    if (picture.isNull())
+        return;
+    view_->setPicture(picture);
+    fitToPicture();
+}
+
+int PreviewDialog::zoom() const
+{
+    return view_->zoom();
+}
+
+void PreviewDialog::setZoom(int zoom)
+{
+    const int clamped = ClampPreviewZoom(zoom);
+    if (clamped == view_->zoom())
+        return;
+    view_->setZoom(clamped);
+    fitToPicture();
+    emit zoomChanged(clamped);
+}
+
+void PreviewDialog::zoomIn()
+{
+    setZoom(zoom() + 1);
+}
+
+void PreviewDialog::zoomOut()
+{
+    setZoom(zoom() - 1);
+}
+
+void PreviewDialog::actualSize()
+{
+    setZoom(MinPreviewZoom);
+}
+
+void PreviewDialog::setPageColumns(int columns)
+{
+    view_->setPageColumns(columns);
+}
+
+void PreviewDialog::fitToPicture()
+{
+    const QSize pictureSize = view_->size();
+    const int titleWidth
+        = titleStrip_->fontMetrics().horizontalAdvance(titleStrip_->text()) + 2 * titleStrip_->indent();
+    const int captionWidth = std::max(titleWidth, MinimumWidth - 2 * Border);
+    // The pane bounds the window; the picture scrolls inside when larger.
+    int maxWidth = QWIDGETSIZE_MAX;
+    int maxHeight = QWIDGETSIZE_MAX;
+    if (const QWidget* pane = parentWidget(); pane && !pane->size().isEmpty()) {
+        maxWidth = std::max(MinimumClient, pane->width() - 2 * Border);
+        maxHeight = std::max(MinimumClient, pane->height() - 2 * Border - TitleHeight);
+    }
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollArea_);
+    int width = pictureSize.width();
+    int height = pictureSize.height();
+    bool across = width > maxWidth;
+    if (across)
+        height += bar;
+    const bool down = height > maxHeight;
+    if (down) {
+        width += bar;
+        if (!across && width > maxWidth) {
+            across = true;
+            height += bar;
+        }
+    }
+    const int clientWidth = std::max(std::min(width, maxWidth), captionWidth);
+    const int clientHeight = std::min(height, maxHeight);
+    titleStrip_->setGeometry(Border, Border, clientWidth, TitleHeight);
+    scrollArea_->setGeometry(Border, Border + TitleHeight, clientWidth, clientHeight);
+    setGeometry(0, 0, clientWidth + 2 * Border, clientHeight + TitleHeight + 2 * Border);
+}
+
+bool PreviewDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == scrollArea_->viewport() && event->type() == QEvent::Wheel) {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            // Fine-grained wheels and touch pads send fractions of a notch:
+            // a zoom step is taken per whole notch.
+            wheelSteps_ += wheel->angleDelta().y();
+            while (wheelSteps_ >= WheelNotch) {
+                wheelSteps_ -= WheelNotch;
+                zoomIn();
+            }
+            while (wheelSteps_ <= -WheelNotch) {
+                wheelSteps_ += WheelNotch;
+                zoomOut();
+            }
+            wheel->accept();
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+} // namespace tessel
