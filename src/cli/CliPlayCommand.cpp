@@ -95,14 +95,16 @@ PlaybackGifResult writeGif(const BadgePlayback& playback, int zoom, const QStrin
         if (!out.open(stdout, QIODevice::WriteOnly))
             return {};
         PlaybackGifResult result = WritePlaybackGif(playback, zoom, out);
-        result.written = result.written && out.flush();
+        if (result.error == PlaybackGifError::None && !out.flush())
+            result.error = PlaybackGifError::WriteFailed;
         return result;
     }
     QSaveFile file(output);
     if (!file.open(QIODevice::WriteOnly))
         return {};
     PlaybackGifResult result = WritePlaybackGif(playback, zoom, file);
-    result.written = result.written && file.commit();
+    if (result.error == PlaybackGifError::None && !file.commit())
+        result.error = PlaybackGifError::WriteFailed;
     return result;
 }
 
@@ -149,7 +151,14 @@ int play(const QStringList& args)
                     .arg(playback.programCount()));
     }
     const PlaybackGifResult result = writeGif(playback, options->zoom, options->output);
-    if (!result.written) {
+    if (result.error == PlaybackGifError::TooLarge) {
+        printError(QStringLiteral("a %1 x %2 screen at --zoom %3 is larger than a GIF may be")
+                       .arg(geometry.rows)
+                       .arg(geometry.columns)
+                       .arg(options->zoom));
+        return ExitFailure;
+    }
+    if (result.error != PlaybackGifError::None) {
         printError(QStringLiteral("cannot write '%1'").arg(options->output));
         return ExitFailure;
     }

@@ -182,20 +182,20 @@ QImage EffectFrame(
             size, [&](int x, int y) { return y - k >= 0 ? from.at(x, y - k) : to.at(x, y - k + rows); });
     case 6:
         return k % 2 == 1 ? toImage : drawEach(size, [](int, int) { return Dark; });
-    case 7:
+    case 7: {
         // Each lit LED of the page falls from above the screen after a
         // random delay and settles on its row; the old LEDs melt at random.
-        return drawEach(size, [&](int x, int y) {
-            QRgb pixel = int(random(x, y, 1) % uint32_t(n)) >= k ? from.at(x, y) : Dark;
-            for (int row = y; row < rows; ++row) {
-                if (!isLit(to.at(x, row)))
-                    continue;
-                const int fallen = k - int(random(x, row, 2) % uint32_t(rows));
-                if (fallen > row ? row == y : fallen == y)
-                    pixel = to.at(x, row);
+        QImage out = drawEach(size,
+            [&](int x, int y) { return int(random(x, y, 1) % uint32_t(n)) >= k ? from.at(x, y) : Dark; });
+        for (int row = 0; row < rows; ++row)
+            for (int x = 0; x < columns; ++x) {
+                const QRgb flake = to.at(x, row);
+                const int fallen = std::min(k - int(random(x, row, 2) % uint32_t(rows)), row);
+                if (isLit(flake) && fallen >= 0)
+                    reinterpret_cast<QRgb*>(out.scanLine(fallen))[x] = flake;
             }
-            return pixel;
-        });
+        return out;
+    }
     case 8:
         return drawEach(size, [&](int x, int y) {
             if (x == k - 1)

@@ -39,8 +39,17 @@ PlaybackGifResult WritePlaybackGif(const BadgePlayback& playback, int zoom, QIOD
 {
     PlaybackGifResult result;
     const int64_t end = playback.duration();
-    if (end <= 0)
+    if (end <= 0) {
+        result.error = PlaybackGifError::NothingToPlay;
         return result;
+    }
+    const ScreenGeometry& g = playback.geometry();
+    const QSize size = LedViewSize(QSize(g.columns, g.rows), zoom);
+    if (size.width() > MaxGifSide || size.height() > MaxGifSide
+        || int64_t(size.width()) * size.height() > MaxGifPicturePixels) {
+        result.error = PlaybackGifError::TooLarge;
+        return result;
+    }
     const auto view = [&](int64_t time) { return DrawLedView(playback.ledsAt(time), zoom, 0); };
     QImage shown = view(0);
     GifWriter gif(out);
@@ -52,9 +61,8 @@ PlaybackGifResult WritePlaybackGif(const BadgePlayback& playback, int zoom, QIOD
     int64_t shownSince = 0;
     int64_t pixels = 0;
     int64_t samples = 0;
+    int64_t sampledPixels = 0;
     const auto writeShown = [&](int64_t until) {
-        if (area.isEmpty())
-            return true;
         const int delay = int(std::max<int64_t>(centiseconds(until) - centiseconds(shownSince), MinGifDelay));
         pixels += int64_t(area.width()) * area.height();
         ++result.frames;
@@ -68,7 +76,10 @@ PlaybackGifResult WritePlaybackGif(const BadgePlayback& playback, int zoom, QIOD
         // A last picture too short to be shown: the one before stays to the end.
         if (next >= end || centiseconds(end) - centiseconds(next) < MinGifDelay)
             break;
-        if (result.frames >= MaxGifFrames || pixels >= MaxGifPixels || ++samples > MaxGifSamples) {
+        ++samples;
+        sampledPixels += int64_t(shown.width()) * shown.height();
+        if (result.frames >= MaxGifFrames || pixels >= MaxGifPixels || samples > MaxGifSamples
+            || sampledPixels > MaxGifSampledPixels) {
             result.cutShort = true;
             result.coveredMs = time;
             break;
@@ -88,7 +99,7 @@ PlaybackGifResult WritePlaybackGif(const BadgePlayback& playback, int zoom, QIOD
         result.coveredMs = end;
     if (!writeShown(result.coveredMs) || !gif.finish())
         return result;
-    result.written = true;
+    result.error = PlaybackGifError::None;
     return result;
 }
 

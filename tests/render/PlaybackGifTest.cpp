@@ -51,7 +51,7 @@ protected:
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         const PlaybackGifResult written = WritePlaybackGif(playback, zoom, buffer);
-        EXPECT_TRUE(written.written);
+        EXPECT_EQ(written.error, PlaybackGifError::None);
         if (result)
             *result = written;
         return buffer.data();
@@ -98,9 +98,11 @@ TEST_F(PlaybackGifTest, FastEffectsKeepTheirPaceInHundredths)
     const BadgePlayback playback = BadgePlayback::OfList(data, screen, folder.exeDir());
     const std::vector<GifFrame> frames = readGif(gif(playback, 8));
     ASSERT_FALSE(frames.empty());
+    // Every picture in the LED look of the view, its colours exact.
     int64_t time = 0;
     for (const GifFrame& frame : frames) {
         EXPECT_GE(frame.delayMs, MinGifDelay * 10);
+        EXPECT_EQ(frame.picture, DrawLedView(playback.ledsAt(time), 8, 0)) << time;
         time += frame.delayMs;
     }
     EXPECT_EQ(time, playback.duration());
@@ -111,6 +113,11 @@ TEST_F(PlaybackGifTest, NothingToPlayWritesNothing)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    EXPECT_FALSE(WritePlaybackGif(BadgePlayback(), 1, buffer).written);
+    EXPECT_EQ(WritePlaybackGif(BadgePlayback(), 1, buffer).error, PlaybackGifError::NothingToPlay);
+    EXPECT_TRUE(buffer.data().isEmpty());
+    // The largest screen at zoom 16 would be a picture of 534 MB.
+    addImage(filled(10, 12, qRgb(255, 0, 0)), 0);
+    const BadgePlayback wide = BadgePlayback::OfList(data, geometry(255, 2047), folder.exeDir());
+    EXPECT_EQ(WritePlaybackGif(wide, 16, buffer).error, PlaybackGifError::TooLarge);
     EXPECT_TRUE(buffer.data().isEmpty());
 }
