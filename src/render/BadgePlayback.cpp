@@ -105,32 +105,32 @@ void BadgePlayback::plan(Played& played) const
 {
     const QSize screen(geometry_.columns, geometry_.rows);
     int64_t at = 0;
-    const auto append = [&](Part part, int page, int64_t length) {
+    const auto append = [&](Phase phase, int page, int64_t length) {
         if (length <= 0)
             return;
-        played.segments.push_back(Segment { part, page, at, length });
+        played.segments.push_back(Segment { phase, page, at, length });
         at += length;
     };
     const int last = played.frameCount - 1;
     if (isScrollingAction(played.entry)) {
-        append(Part::Scroll, last, int64_t(played.frameCount) * geometry_.columns * played.stepMs);
-        append(Part::Show, last, played.stayMs);
+        append(Phase::Scroll, last, int64_t(played.frameCount) * geometry_.columns * played.stepMs);
+        append(Phase::Show, last, played.stayMs);
     } else {
         for (int page = 0; page <= last; ++page) {
             if (played.entry == AnimationAction) {
                 // The pages follow one another as the pictures of an animation.
-                append(Part::Show, page, page < last ? played.stepMs : played.stayMs);
+                append(Phase::Show, page, page < last ? played.stepMs : played.stayMs);
                 continue;
             }
-            append(Part::Entry, page, int64_t(EffectSteps(played.effect, screen)) * played.stepMs);
-            append(Part::Show, page, played.stayMs);
+            append(Phase::Entry, page, int64_t(EffectSteps(played.effect, screen)) * played.stepMs);
+            append(Phase::Show, page, played.stayMs);
         }
     }
     const int exitSteps = EffectSteps(played.exitEffect, screen);
     if (exitSteps > 0)
-        append(Part::Exit, last, int64_t(exitSteps) * played.stepMs);
+        append(Phase::Exit, last, int64_t(exitSteps) * played.stepMs);
     else
-        append(Part::Dark, last, played.stepMs);
+        append(Phase::Dark, last, played.stepMs);
     played.playLength = at;
 }
 
@@ -172,22 +172,22 @@ const BadgePlayback::Segment& BadgePlayback::segmentAt(
     return segment;
 }
 
-QImage BadgePlayback::partAt(const Played& played, const Segment& segment, int64_t sinceSegment) const
+QImage BadgePlayback::segmentScreen(const Played& played, const Segment& segment, int64_t sinceSegment) const
 {
     const int step = int(sinceSegment / played.stepMs);
     const QRgb lit = LedColour(geometry_, WhiteIndex);
     const uint32_t pageSeed = MixSeed(uint32_t(segment.page), played.seed);
-    switch (segment.part) {
-    case Part::Show:
+    switch (segment.phase) {
+    case Phase::Show:
         return frame(played, segment.page);
-    case Part::Entry:
+    case Phase::Entry:
         return EffectFrame(
             played.effect, frame(played, segment.page - 1), frame(played, segment.page), step, pageSeed, lit);
-    case Part::Exit:
+    case Phase::Exit:
         return EffectFrame(played.exitEffect, DarkScreen(geometry_), frame(played, segment.page),
             EffectSteps(played.exitEffect, QSize(geometry_.columns, geometry_.rows)) - 1 - step, pageSeed,
             lit);
-    case Part::Scroll: {
+    case Phase::Scroll: {
         // The frames side by side in the order the strip passes, behind the
         // dark screen it comes from; the window moves a column a step and
         // stops on the last frame.
@@ -214,7 +214,7 @@ QImage BadgePlayback::partAt(const Played& played, const Segment& segment, int64
         }
         return window;
     }
-    case Part::Dark:
+    case Phase::Dark:
         break;
     }
     return DarkScreen(geometry_);
@@ -229,7 +229,7 @@ QImage BadgePlayback::ledsAt(int64_t time) const
     const int64_t sinceProgram = std::max<int64_t>(time - played.start, 0);
     int64_t sinceSegment = 0;
     const Segment& segment = segmentAt(played, sinceProgram, sinceSegment);
-    QImage screen = partAt(played, segment, sinceSegment);
+    QImage screen = segmentScreen(played, segment, sinceSegment);
     if (HasBorder(played.border)) {
         screen.detach();
         DrawBorder(screen, played.border, sinceProgram / played.borderStepMs);
@@ -248,7 +248,7 @@ int64_t BadgePlayback::nextChange(int64_t time) const
     int64_t sinceSegment = 0;
     const Segment& segment = segmentAt(played, sinceProgram, sinceSegment);
     int64_t next = time - sinceSegment + segment.length;
-    if (segment.part != Part::Show && segment.part != Part::Dark)
+    if (segment.phase != Phase::Show && segment.phase != Phase::Dark)
         next = std::min(next, time - sinceSegment % played.stepMs + played.stepMs);
     if (BorderMoves(played.border))
         next = std::min(next, time - sinceProgram % played.borderStepMs + played.borderStepMs);

@@ -60,9 +60,9 @@ public:
     int64_t nextChange(int64_t time) const;
 
 private:
-    enum class Part : uint8_t { Entry, Show, Scroll, Exit, Dark };
+    enum class Phase : uint8_t { Entry, Show, Scroll, Exit, Dark };
     struct Segment {
-        Part part = Part::Show;
+        Phase phase = Phase::Show;
         int page = 0;
         int64_t start = 0; // from the start of one play
         int64_t length = 0;
@@ -88,7 +88,7 @@ private:
     bool add(const AppData& data, const Program& program, int listIndex, const QString& dataDir);
     void plan(Played& played) const;
     QImage frame(const Played& played, int page) const;
-    QImage partAt(const Played& played, const Segment& segment, int64_t sinceSegment) const;
+    QImage segmentScreen(const Played& played, const Segment& segment, int64_t sinceSegment) const;
     // The program and segment at a time within [0, duration()).
     const Segment& segmentAt(const Played& played, int64_t sinceProgram, int64_t& sinceSegment) const;
 

@@ -5,6 +5,8 @@ namespace tessel {
 namespace {
 
 constexpr uint8_t LastBorderType = 4;
+constexpr uint8_t Clockwise = 1;
+constexpr uint8_t Anticlockwise = 2;
 constexpr uint8_t Flashing = 3;
 constexpr uint8_t Alternating = 4;
 constexpr uint8_t DoubleLine = 3;
@@ -77,7 +79,7 @@ bool HasBorder(const Border& border)
 
 bool BorderMoves(const Border& border)
 {
-    return HasBorder(border) && border.aspect >= 1 && border.aspect <= Alternating;
+    return HasBorder(border) && border.aspect >= Clockwise && border.aspect <= Alternating;
 }
 
 void DrawBorder(QImage& screen, const Border& border, int64_t step)
@@ -90,9 +92,9 @@ void DrawBorder(QImage& screen, const Border& border, int64_t step)
     const bool otherHalf = aspect == Alternating && step % 2 == 1;
     const int period = periodOf(border.type);
     int64_t shift = 0;
-    if (aspect == 1)
+    if (aspect == Clockwise)
         shift = -step;
-    else if (aspect == 2)
+    else if (aspect == Anticlockwise)
         shift = step;
     else if (otherHalf)
         shift = period / 2;
