@@ -35,9 +35,9 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries come from dpkg-shlibdeps; what is loaded at run time is named
-# here: the SVG image and icon plugins (window images) and Qt's own
-# translations of its dialogs.
+# The libraries come from dpkg-shlibdeps (giflib among them, for the GIF of
+# the playback); what is loaded at run time is named here: the SVG image and
+# icon plugins (window images) and Qt's own translations of its dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-translations-l10n")
 # The fonts the badge's texts are drawn with by default (Latin, CJK, Arabic),

@@ -96,6 +96,7 @@ tessel-cli list FILE.led [--json]
 tessel-cli resave IN.led OUT.led
 tessel-cli render FILE.led [-p N] [--screen RxC] -o OUT.bmp
 tessel-cli image FILE.led [--screen RxC] [--planes P] -o OUT.bin
+tessel-cli play FILE.led [--screen RxC] [--planes P] [--zoom N] [--program N] -o OUT.gif
 tessel-cli import-picture IN --screen RxC [--planes P] [--threshold T] [--dither] [--invert] -o OUT.bmp
 tessel-cli say TEXT|- [--effect N] [--speed 1-6] [--stay 1-6] [--exit N] [--loops N]
            [--border N] [--font FACE] [--size POINTS] [--colour C] [--background C]

@@ -221,6 +221,11 @@ kind.</li>
 <li><code>resave</code> reads a program file and writes it again as the editor's {k:save} would.</li>
 <li><code>render</code> writes the preview picture of program N (counted from 1) as a BMP;
 <code>image</code> writes the bytes the badge would receive.</li>
+<li><code>play</code> writes the badge's playback of the ticked programs as an animated GIF that loops: the frames
+the badge receives, with their effects, stay times, play counts and borders (<code>--program N</code>: program N
+alone, ticked or not). <code>--zoom</code> 1 to 16 gives the pixels per LED; from 3 on the LEDs are round dots as in
+the preview. The playback shows how a program looks; its timing is approximate, as the badge's own is not
+known. <code>-o -</code> writes the GIF to the standard output.</li>
 <li><code>import-picture</code> does what the {k:pictureImportTitle} window does: it scales a picture of any size and
 format to the height of <code>--screen</code> and writes a BMP whose pixels are black or pure LED colours, ready for
 a picture program. <code>--planes</code> gives the colours: 0 red only (the default), 1 red and green, 2 all seven

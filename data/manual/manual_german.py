@@ -231,6 +231,12 @@ Art aus.</li>
 <li><code>resave</code> liest eine Programmdatei und schreibt sie so, wie {k:save} im Editor sie schreiben würde.</li>
 <li><code>render</code> schreibt das Vorschaubild von Programm N (ab 1 gezählt) als BMP; <code>image</code> schreibt die
 Bytes, die das Namensschild erhalten würde.</li>
+<li><code>play</code> schreibt die Wiedergabe der angehakten Programme als animiertes GIF, das sich wiederholt: die
+Bilder, die das Namensschild erhält, mit ihren Effekten, Standzeiten, Wiederholungen und Rahmen
+(<code>--program N</code>: nur Programm N, angehakt oder nicht). <code>--zoom</code> 1 bis 16 gibt die Pixel je LED an;
+ab 3 sind die LEDs runde Punkte wie in der Vorschau. Die Wiedergabe zeigt, wie ein Programm aussieht; ihre Zeiten
+sind ungefähr, denn die genauen Zeiten des Namensschilds sind nicht bekannt. <code>-o -</code> schreibt das GIF in die
+Standardausgabe.</li>
 <li><code>import-picture</code> tut, was das Fenster {k:pictureImportTitle} tut: Es skaliert ein Bild beliebiger Größe
 und beliebigen Formats auf die Höhe von <code>--screen</code> und schreibt ein BMP, dessen Bildpunkte schwarz oder reine
 LED-Farben sind, fertig für ein Bildprogramm. <code>--planes</code> gibt die Farben an: 0 nur Rot (Vorgabe), 1 Rot und

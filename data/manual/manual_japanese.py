@@ -210,6 +210,11 @@ SECTIONS = [
 <li><code>resave</code>：プログラム ファイルを読み込み、エディターの {k:save} と同じ形で書き直します。</li>
 <li><code>render</code>：N 番目（1 から数えます）のプログラムのプレビュー画像を BMP で書き出します。<code>image</code>：
 名札が受け取るデータを書き出します。</li>
+<li><code>play</code>：チェックされたプログラムの再生を、繰り返すアニメーション GIF で書き出します。名札が受け取る
+フレームを、効果・表示時間・再生回数・枠とともに再生します（<code>--program N</code>：チェックの有無にかかわらず
+N 番目のプログラムだけ）。<code>--zoom</code> 1～16 は LED 1 個あたりのピクセル数で、3 以上ではプレビューと同じく
+丸い LED になります。再生はプログラムの見え方を示すもので、名札自体のタイミングは分かっていないため時間はおおよそ
+です。<code>-o -</code> は GIF を標準出力に書き出します。</li>
 <li><code>import-picture</code>：{k:pictureImportTitle} ウィンドウと同じ処理です。任意のサイズ・形式の画像を
 <code>--screen</code> の高さに合わせ、すべてのピクセルが黒か LED の純色である BMP を書き出します。そのまま画像プログラムに
 使えます。<code>--planes</code> は色数で、0 は赤のみ（既定）、1 は赤と緑、2 は 7 色すべてです。<code>--threshold</code>

@@ -210,6 +210,11 @@ General Public License 버전 3 이상)를 보여 줍니다.</p>
 <li><code>resave</code>: 프로그램 파일을 읽어 편집기의 {k:save}와 같은 형식으로 다시 씁니다.</li>
 <li><code>render</code>: N번째(1부터 셈) 프로그램의 미리 보기 그림을 BMP로 씁니다. <code>image</code>: 명찰이 받을 데이터를
 씁니다.</li>
+<li><code>play</code>: 체크된 프로그램의 재생을 반복되는 애니메이션 GIF로 씁니다. 명찰이 받는 프레임을 효과,
+머무는 시간, 재생 횟수, 테두리와 함께 재생합니다(<code>--program N</code>: 체크 여부와 관계없이 N번째 프로그램만).
+<code>--zoom</code> 1~16은 LED 하나당 픽셀 수이며, 3부터는 미리 보기처럼 LED가 둥근 점으로 그려집니다. 재생은
+프로그램이 어떻게 보이는지 보여 줄 뿐이며, 명찰 자체의 시간은 알려져 있지 않으므로 시간은 대략적입니다.
+<code>-o -</code>는 GIF를 표준 출력으로 씁니다.</li>
 <li><code>import-picture</code>: {k:pictureImportTitle} 창과 같은 일을 합니다. 어떤 크기와 형식의 그림이든
 <code>--screen</code>의 높이에 맞추고, 모든 픽셀이 검정이거나 LED 순색인 BMP를 씁니다. 그대로 그림 프로그램에 쓸 수
 있습니다. <code>--planes</code>는 색으로, 0은 빨강만(기본값), 1은 빨강과 초록, 2는 일곱 색 모두입니다.

@@ -194,6 +194,10 @@ SECTIONS = [
 时输出一个数组，每个节目一个对象，包含该类节目的全部字段。</li>
 <li><code>resave</code>：读取节目文件，并按编辑软件 {k:save} 的方式重新写出。</li>
 <li><code>render</code>：把第 N 个节目（从 1 开始）的预览图保存为 BMP；<code>image</code>：写出胸牌将收到的数据。</li>
+<li><code>play</code>：把勾选节目的播放效果写成循环播放的 GIF 动画：胸牌收到的各帧，连同特效、停留时间、播放次数和
+边框（<code>--program N</code>：只播放第 N 个节目，无论是否勾选）。<code>--zoom</code> 1 到 16 指定每个 LED 的像素数，
+从 3 起 LED 像预览中一样显示为圆点。播放展示节目的样子；由于胸牌本身的时序未知，时间只是近似值。<code>-o -</code>
+把 GIF 写到标准输出。</li>
 <li><code>import-picture</code>：与 {k:pictureImportTitle} 窗口作用相同，把任意大小和格式的图片缩放到
 <code>--screen</code> 的高度，写出每个像素都是黑色或 LED 纯色的 BMP，可直接用于图片节目。<code>--planes</code>
 指定颜色：0 只有红色（默认），1 红色和绿色，2 全部七种颜色；<code>--threshold</code>（0 到 255，默认 128）、

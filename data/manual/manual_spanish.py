@@ -228,6 +228,11 @@ tipo.</li>
 <li><code>resave</code> lee un archivo de programas y lo vuelve a escribir como lo haría {k:save} en el editor.</li>
 <li><code>render</code> escribe la imagen de vista previa del programa N (contando desde 1) como BMP;
 <code>image</code> escribe los bytes que recibiría la placa.</li>
+<li><code>play</code> escribe la reproducción de los programas marcados como un GIF animado que se repite: las imágenes
+que recibe la placa, con sus efectos, tiempos de permanencia, repeticiones y bordes (<code>--program N</code>: solo el
+programa N, marcado o no). <code>--zoom</code> de 1 a 16 da los píxeles por LED; desde 3 los LED son puntos redondos
+como en la vista previa. La reproducción muestra cómo se ve un programa; sus tiempos son aproximados, pues no se
+conocen los de la placa. <code>-o -</code> escribe el GIF en la salida estándar.</li>
 <li><code>import-picture</code> hace lo que la ventana {k:pictureImportTitle}: escala una imagen de cualquier tamaño y
 formato a la altura de <code>--screen</code> y escribe un BMP cuyos píxeles son negros o de colores LED puros, listo
 para un programa de imagen. <code>--planes</code> da los colores: 0 solo rojo (por defecto), 1 rojo y verde, 2 los

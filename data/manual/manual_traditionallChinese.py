@@ -194,6 +194,10 @@ SECTIONS = [
 時輸出一個陣列，每個節目一個物件，包含該類節目的全部欄位。</li>
 <li><code>resave</code>：讀取節目檔案，並依編輯軟體 {k:save} 的方式重新寫出。</li>
 <li><code>render</code>：把第 N 個節目（從 1 開始）的預覽圖儲存為 BMP；<code>image</code>：寫出胸牌將收到的資料。</li>
+<li><code>play</code>：把勾選節目的播放效果寫成循環播放的 GIF 動畫：胸牌收到的各幀，連同特效、停留時間、播放次數和
+邊框（<code>--program N</code>：只播放第 N 個節目，無論是否勾選）。<code>--zoom</code> 1 到 16 指定每個 LED 的像素數，
+從 3 起 LED 像預覽中一樣顯示為圓點。播放呈現節目的樣子；由於胸牌本身的時序未知，時間只是近似值。<code>-o -</code>
+把 GIF 寫到標準輸出。</li>
 <li><code>import-picture</code>：與 {k:pictureImportTitle} 視窗作用相同，把任意大小和格式的圖片縮放到
 <code>--screen</code> 的高度，寫出每個像素都是黑色或 LED 純色的 BMP，可直接用於圖片節目。<code>--planes</code>
 指定顏色：0 只有紅色（預設），1 紅色和綠色，2 全部七種顏色；<code>--threshold</code>（0 到 255，預設 128）、

@@ -8,14 +8,9 @@
 
 namespace tessel {
 
-namespace {
-
-// The picture a ticked program is encoded from: the text's strip or the
-// decoded picture file; null for programs that are not encoded.
-QImage sourceOf(const AppData& data, const Program& program, const ScreenGeometry& g, const QString& dataDir)
+QImage EncodedSource(
+    const AppData& data, const Program& program, const ScreenGeometry& g, const QString& dataDir)
 {
-    if (program.check == 0)
-        return {};
     if (program.type == uint8_t(ItemKind::Text) && program.text()) {
         const TextItem& item = *program.text();
         const RichText text = RichTextFromSave(item.save, ansiCodePageForLanguage(data.lanID));
@@ -26,14 +21,12 @@ QImage sourceOf(const AppData& data, const Program& program, const ScreenGeometr
     return {};
 }
 
-uint8_t actionOf(const Program& program)
+uint8_t EncodedAction(const Program& program)
 {
     if (const TextItem* text = program.text())
         return text->action;
     return program.image() ? program.image()->action : 0;
 }
-
-} // namespace
 
 DeviceImageBuild BuildDeviceImage(const AppData& data, const ScreenGeometry& geometry, const QString& dataDir)
 {
@@ -44,10 +37,12 @@ DeviceImageBuild BuildDeviceImage(const AppData& data, const ScreenGeometry& geo
     build.bytes.append(3, '\0');
     QByteArray framePool;
     for (const auto& program : data.programs) {
-        const QImage source = sourceOf(data, *program, geometry, dataDir);
+        if (program->check == 0)
+            continue;
+        const QImage source = EncodedSource(data, *program, geometry, dataDir);
         if (source.isNull())
             continue;
-        const FramePlan plan = PlanFrames(geometry, actionOf(*program), data.trimSpace, source.width());
+        const FramePlan plan = PlanFrames(geometry, EncodedAction(*program), data.trimSpace, source.width());
         if (plan.frameCount == 0)
             continue;
         const qsizetype size = build.bytes.size() + ProgramHeaderSize + framePool.size()

@@ -6,6 +6,7 @@
 #include "render/ScreenGeometry.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 namespace tessel {
@@ -23,6 +24,15 @@ struct DeviceImageBuild {
     bool tooManyPrograms = false; // more than 255 would be encoded: the count byte cannot hold them
     bool tooLarge = false; // longer than MaxDeviceImageBytes: a send cannot announce it
 };
+
+// The picture a text or image program is encoded from, ticked or not: the
+// text's strip or the decoded picture file; null for the other kinds and for
+// a program without a strip or picture.
+QImage EncodedSource(
+    const AppData& data, const Program& program, const ScreenGeometry& geometry, const QString& dataDir);
+
+// The entry effect a text or image program's header carries.
+uint8_t EncodedAction(const Program& program);
 
 // Encodes every ticked text and image program of the list for the badge's
 // geometry (ComputeScreenGeometry already applied). Texts are read from
