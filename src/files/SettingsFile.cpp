@@ -125,7 +125,7 @@ bool loadSettings(AppData& data, const QString& path)
     // Written after every other element, so older readers still find those.
     if (doc.findElement(QStringLiteral("Preview")))
         data.previewZoom
-            = static_cast<uint8_t>(std::clamp(lenientInt(doc.attribute(QStringLiteral("zoom"))), 1, 16));
+            = static_cast<uint8_t>(std::clamp(lenientInt(doc.attribute(QStringLiteral("zoom"))), 0, 16));
     return true;
 }
 

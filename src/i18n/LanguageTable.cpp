@@ -166,6 +166,8 @@ const QStringList& LanguageTable::furtherKeys()
         QStringLiteral("badgeConnected"), QStringLiteral("noBadge"), QStringLiteral("sendCost"),
         // the Edit menu's undo, and device commands while the serial interface is chosen
         QStringLiteral("undo"), QStringLiteral("redo"), QStringLiteral("serialChosen"),
+        // the View menu's fitted zoom and playback
+        QStringLiteral("zoomFit"), QStringLiteral("play"), QStringLiteral("playAll"), QStringLiteral("stop"),
     };
     // clang-format on
     return keys;

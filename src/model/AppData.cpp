@@ -170,7 +170,7 @@ void AppData::resetSettings()
     fileName = QStringLiteral("default.led");
     dirPath = paths.firstSaveDir;
     screenPara = ScreenPara {};
-    previewZoom = 1;
+    previewZoom = FittedPreviewZoom;
     hostID = 0;
     commType = 0;
     commIndex = 0;

@@ -16,6 +16,9 @@
 namespace tessel {
 
 constexpr int MaxPrograms = 12;
+// The preview's zoom when the user chose none: the largest that shows the
+// whole screen in the pane.
+constexpr uint8_t FittedPreviewZoom = 0;
 constexpr qsizetype SummaryLength = 24; // characters of a text program's plain text in its summary
 
 class AppData {
@@ -50,7 +53,7 @@ public:
     uint8_t commIndex = 0;
     std::vector<RecentFile> recentFiles; // oldest first
     std::vector<ScreenPara> screenParas;
-    uint8_t previewZoom = 1; // screen pixels per LED in the preview, 1-16
+    uint8_t previewZoom = FittedPreviewZoom; // screen pixels per LED in the preview, 1-16
 
     // A new record with the defaults of its kind, counted but not in the list.
     // `kindWord` is the language table's word for the kind ("text", "image", ...).

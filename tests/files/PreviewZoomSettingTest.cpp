@@ -20,7 +20,8 @@ TEST(PreviewZoomSetting, SurvivesARestartAndLeavesTheOtherElementsFindable)
     TempFolder folder;
     AppData data;
     initSettings(data, PortablePaths(folder.path()));
-    EXPECT_EQ(data.previewZoom, 1);
+    // Until the user picks one, the zoom fits the pane.
+    EXPECT_EQ(data.previewZoom, FittedPreviewZoom);
     data.previewZoom = 12;
     data.bright = 2;
     data.screenPara.yIndex = 2;
@@ -37,17 +38,18 @@ TEST(PreviewZoomSetting, SurvivesARestartAndLeavesTheOtherElementsFindable)
     EXPECT_EQ(read.recentFiles.size(), 1u);
 }
 
-TEST(PreviewZoomSetting, OlderFilesAndOddValuesGiveAZoomInRange)
+TEST(PreviewZoomSetting, OlderFilesAndOddValuesGiveAZoomInRangeOrTheFittedOne)
 {
     TempFolder folder;
     const QByteArray para = "<ScreenPara name=\"K\" id=\"0\" yIndex=\"1\" rgb=\"0\" oe=\"0\" polarity=\"0\" "
                             "xIndex=\"1\"/>\r\n";
     const std::pair<QByteArray, int> cases[] = {
-        { para, 1 }, // written before the zoom existed
+        { para, FittedPreviewZoom }, // written before the zoom existed
         { para + "<Preview zoom=\"40\"/>\r\n", 16 },
-        { para + "<Preview zoom=\"-3\"/>\r\n", 1 },
-        { para + "<Preview/>\r\n", 1 },
-        { "<Preview zoom=\"5\"/>\r\n" + para, 1 }, // before ScreenPara: the forward search passed it
+        { para + "<Preview zoom=\"1\"/>\r\n", 1 },
+        { para + "<Preview zoom=\"-3\"/>\r\n", FittedPreviewZoom },
+        { para + "<Preview/>\r\n", FittedPreviewZoom },
+        { "<Preview zoom=\"5\"/>\r\n" + para, FittedPreviewZoom }, // before ScreenPara: the forward search passed it
     };
     for (const auto& [body, zoom] : cases) {
         writeBytes(folder.file("app.xml"), Head + body + Tail);

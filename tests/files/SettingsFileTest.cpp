@@ -61,7 +61,7 @@ TEST_F(SettingsFileTest, WritesTheExactLayout)
             + "<FileSaveLists fileName=\"b&amp;c.led\" dirPath=\"/home/u/&quot;q&quot;/\"/>\r\n"
             + "<ScreenParaLists name=\"Big\" id=\"3\" yIndex=\"2\" rgb=\"1\" oe=\"1\" polarity=\"1\" "
               "xIndex=\"300\"/>\r\n"
-            + DefaultPara + "<Preview zoom=\"1\"/>\r\n" + Tail);
+            + DefaultPara + "<Preview zoom=\"0\"/>\r\n" + Tail);
 
     AppData read;
     initSettings(read, PortablePaths(folder.path()));

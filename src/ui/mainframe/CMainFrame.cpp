@@ -8,6 +8,7 @@
 #include "ui/mainframe/MenuIds.h"
 #include "ui/preview/PreviewDialog.h"
 #include "ui/preview/PreviewForm.h"
+#include "ui/preview/PreviewPlayer.h"
 #include "ui/mainframe/ProgramView.h"
 #include "ui/property/PropertyForm.h"
 #include "ui/mainframe/SendCostPane.h"
@@ -216,11 +217,15 @@ void CMainFrame::FirstSetUpPanes()
     treePane_->FirstSetUp();
     previewPane_->FirstSetUp();
     setUpPreviewZoom();
+    setUpPlayback();
     propertyPane_->FirstSetUp();
     refreshRecentMenu();
     openNewestRecentFile();
     ApplyLanguage();
     ApplyModelRestrictions();
+    // A start without programs shows the screen dark.
+    if (data_.programs.empty())
+        RefreshPreview();
 }
 
 QString CMainFrame::statusText() const
@@ -245,6 +250,9 @@ void CMainFrame::showMessageLine()
     const bool cut = statusPanes_[0]->isCut() && !statusPanes_[0]->fullText().isEmpty();
     messageLine_->setText(cut ? statusPanes_[0]->fullText() : QString());
     messageLine_->setVisible(cut);
+    // Shown whole above, the text is not repeated cut in the pane.
+    if (cut)
+        statusPanes_[0]->setText(QString());
 }
 
 QString CMainFrame::messageLineText() const
@@ -278,20 +286,22 @@ void CMainFrame::RefreshPreview()
     refreshTitle();
     const ScreenGeometry geometry = PreviewGeometry(data_.screenPara);
     Program* program = treePane_->SelectedProgram();
+    PreviewDialog* preview = previewPane_->previewDialog();
+    preview->setScreenSize(QSize(geometry.columns, geometry.rows));
     if (!program) {
         // An empty list has no program the last picture could belong to:
         // the screen shows dark.
         if (data_.programs.empty()) {
             QImage dark(std::max<int>(1, geometry.columns), std::max<int>(1, geometry.rows), QImage::Format_RGB32);
             dark.fill(Qt::black);
-            previewPane_->previewDialog()->setPageColumns(geometry.columns);
-            previewPane_->previewDialog()->ShowPreviewPicture(dark);
+            preview->ShowPreviewPicture(dark);
         }
+        restartPlayback();
         return;
     }
     propertyPane_->StoreProgram(*program);
-    previewPane_->previewDialog()->setPageColumns(geometry.columns);
-    previewPane_->previewDialog()->ShowPreviewPicture(RenderPreview(data_, *program, data_.paths.dataDir));
+    preview->ShowPreviewPicture(RenderPreview(data_, *program, data_.paths.dataDir));
+    restartPlayback();
 }
 
 void CMainFrame::refreshTitle()

@@ -33,6 +33,8 @@ class ElidedLabel;
 class FileCommands;
 class LanguageTable;
 class PreviewForm;
+class PreviewPlayer;
+enum class PlaybackScope;
 class ProgramView;
 class PropertyForm;
 class ScreenParaDialog;
@@ -89,6 +91,7 @@ public:
 
     ProgramView* treePane() const { return treePane_; }
     PreviewForm* previewPane() const { return previewPane_; }
+    PreviewPlayer& previewPlayer() const { return *player_; }
     PropertyForm* propertyPane() const { return propertyPane_; }
     QProgressBar* progressBar() const { return progressBar_; }
     QScrollArea* propertyScroller() const { return propertyScroller_; }
@@ -172,6 +175,15 @@ private:
     void setUpPreviewZoom();
     void OnViewCommand(int command);
     void previewZoomChanged(int zoom);
+    void setUpPlayback();
+    // The playback of the selected program or of the ticked list, from the
+    // start or, for the list, from the program at `listIndex`.
+    void startPlayback(PlaybackScope scope, int listIndex = -1);
+    void stopPlayback();
+    // After an edit: the playing program starts again as it now is.
+    void restartPlayback();
+    void enablePlaybackCommands();
+    PreviewPlayer* player_ = nullptr;
     // CMainFrameToolBar.cpp
     void createToolBar();
     void fitToolButtons();

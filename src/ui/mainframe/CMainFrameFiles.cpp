@@ -31,7 +31,7 @@ void CMainFrame::OnCommand(int command)
         OnEditCommand(command);
     else if (command >= ToolsSearchCommand && command <= ToolsCheckScreenCommand)
         OnToolsCommand(command);
-    else if (command >= ViewZoomInCommand && command <= ViewActualSizeCommand)
+    else if (command >= ViewZoomInCommand && command <= ViewStopCommand)
         OnViewCommand(command);
     else if (command >= OptionsSoftwareCommand && command <= OptionsImageEditorCommand)
         OnOptionsCommand(command);

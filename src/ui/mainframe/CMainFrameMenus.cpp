@@ -68,6 +68,11 @@ constexpr MenuItem ViewItems[] = {
     { 790, u"放大", u"zoomIn" },
     { 791, u"缩小", u"zoomOut" },
     { 792, u"实际大小", u"actualSize" },
+    { 793, u"适合窗口", u"zoomFit" },
+    { Separator, nullptr, nullptr },
+    { 794, u"播放", u"play" },
+    { 795, u"全部播放", u"playAll" },
+    { 796, u"停止", u"stop" },
 };
 constexpr MenuItem ToolsItems[] = {
     { 740, u"查找屏", u"searchScreen" },

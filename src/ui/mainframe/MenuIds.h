@@ -27,6 +27,11 @@ constexpr int ToolsCheckScreenCommand = 748;
 constexpr int ViewZoomInCommand = 790;
 constexpr int ViewZoomOutCommand = 791;
 constexpr int ViewActualSizeCommand = 792;
+constexpr int ViewFitCommand = 793;
+// View menu: the preview plays as the badge would
+constexpr int ViewPlayCommand = 794;
+constexpr int ViewPlayAllCommand = 795;
+constexpr int ViewStopCommand = 796;
 
 // Options menu
 constexpr int OptionsSoftwareCommand = 760;

@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QWheelEvent>
 #include <algorithm>
+#include <utility>
 
 namespace tessel {
 
@@ -72,6 +73,11 @@ QString PreviewDialog::title() const
 
 QImage PreviewDialog::picture() const
 {
+    return picture_;
+}
+
+QImage PreviewDialog::shownPicture() const
+{
     return view_->picture();
 }
 
@@ -79,7 +85,32 @@ void PreviewDialog::ShowPreviewPicture(const QImage& picture)
 {
     if (picture.isNull())
         return;
+    picture_ = picture;
+    if (playing_)
+        return;
     view_->setPicture(picture);
+    fitToPicture();
+}
+
+void PreviewDialog::showPlaybackScreen(const QImage& leds)
+{
+    const bool resized = !playing_ || leds.size() != view_->picture().size();
+    if (!playing_) {
+        playing_ = true;
+        view_->setPageColumns(0);
+    }
+    view_->setPicture(leds);
+    if (resized)
+        fitToPicture();
+}
+
+void PreviewDialog::showPicture()
+{
+    if (!playing_)
+        return;
+    playing_ = false;
+    view_->setPageColumns(screen_.width());
+    view_->setPicture(picture_);
     fitToPicture();
 }
 
@@ -90,12 +121,45 @@ int PreviewDialog::zoom() const
 
 void PreviewDialog::setZoom(int zoom)
 {
+    const bool wasFitted = std::exchange(fitted_, false);
     const int clamped = ClampPreviewZoom(zoom);
-    if (clamped == view_->zoom())
+    if (clamped == view_->zoom()) {
+        if (wasFitted)
+            emit zoomChanged(clamped);
         return;
-    view_->setZoom(clamped);
+    }
+    applyZoom(clamped);
+}
+
+void PreviewDialog::applyZoom(int zoom)
+{
+    view_->setZoom(zoom);
     fitToPicture();
-    emit zoomChanged(clamped);
+    emit zoomChanged(zoom);
+}
+
+void PreviewDialog::fitToScreen()
+{
+    fitted_ = true;
+    const int zoom = fittedZoom();
+    if (zoom == view_->zoom()) {
+        fitToPicture();
+        emit zoomChanged(zoom);
+        return;
+    }
+    applyZoom(zoom);
+}
+
+int PreviewDialog::fittedZoom() const
+{
+    const QWidget* pane = parentWidget();
+    if (!pane || pane->size().isEmpty() || screen_.isEmpty())
+        return view_->zoom();
+    // Room for a scroll bar below a picture longer than the screen.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollArea_);
+    const int width = pane->width() - 2 * Border;
+    const int height = pane->height() - 2 * Border - TitleHeight - bar;
+    return ClampPreviewZoom(std::min(width / screen_.width(), height / screen_.height()));
 }
 
 void PreviewDialog::zoomIn()
@@ -113,13 +177,24 @@ void PreviewDialog::actualSize()
     setZoom(MinPreviewZoom);
 }
 
-void PreviewDialog::setPageColumns(int columns)
+void PreviewDialog::setScreenSize(const QSize& screen)
 {
-    view_->setPageColumns(columns);
+    screen_ = screen;
+    if (!playing_)
+        view_->setPageColumns(screen.width());
+    if (fitted_ && fittedZoom() != view_->zoom())
+        applyZoom(fittedZoom());
 }
 
 void PreviewDialog::fitToPicture()
 {
+    // The fitted zoom follows the pane's size.
+    if (fitted_) {
+        if (const int zoom = fittedZoom(); zoom != view_->zoom()) {
+            view_->setZoom(zoom);
+            emit zoomChanged(zoom);
+        }
+    }
     const QSize pictureSize = view_->size();
     const int titleWidth
         = titleStrip_->fontMetrics().horizontalAdvance(titleStrip_->text()) + 2 * titleStrip_->indent();

@@ -24,17 +24,29 @@ public:
     // Shows the picture and sizes the window to it; a null picture leaves the
     // previous one and the size as they are.
     void ShowPreviewPicture(const QImage& picture);
-    // The picture as rendered, one pixel per LED, whatever the zoom.
+    // The picture as rendered, one pixel per LED, whatever the zoom; the
+    // preview's own picture also while a playback is shown.
     QImage picture() const;
+    // A screen of a playback, shown in place of the picture until showPicture.
+    void showPlaybackScreen(const QImage& leds);
+    // The picture again after a playback.
+    void showPicture();
+    // What the view shows now: the picture or a playback's screen.
+    QImage shownPicture() const;
 
     int zoom() const;
-    // Screen pixels per LED, kept within 1-16; the window is sized anew.
+    // Screen pixels per LED, kept within 1-16; the window is sized anew. A
+    // zoom the user sets leaves the fitted zoom.
     void setZoom(int zoom);
     void zoomIn();
     void zoomOut();
     void actualSize();
-    // The screen's width in LEDs: where the page marks go.
-    void setPageColumns(int columns);
+    // The largest zoom that shows the whole screen in the pane, kept so
+    // while the pane is resized, until a zoom is set.
+    void fitToScreen();
+    bool fitted() const { return fitted_; }
+    // The screen in LEDs: where the page marks go, and what the fitted zoom shows.
+    void setScreenSize(const QSize& screen);
     // Sizes the window to the zoomed picture within the pane.
     void fitToPicture();
 
@@ -53,6 +65,12 @@ private:
     QScrollArea* scrollArea_;
     LedViewWidget* view_; // identifier 3322
     int wheelSteps_ = 0; // wheel eighths of a degree not yet turned into zoom steps
+    void applyZoom(int zoom);
+    int fittedZoom() const;
+    QImage picture_; // the preview's own, also while a playback is shown
+    QSize screen_;
+    bool fitted_ = false;
+    bool playing_ = false;
 };
 
 } // namespace tessel
