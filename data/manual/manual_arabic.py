@@ -121,6 +121,12 @@ SECTIONS = [
 </table>
 <p>يعيد {k:actualSize} المعاينة إلى نقطة شاشة واحدة لكل مصباح. وتدوير عجلة الفأرة مع الضغط على <kbd>Ctrl</kbd> فوق المعاينة
 يكبّر ويصغّر كذلك.</p>
+<p>ما لم تختر تكبيرًا، تأخذ المعاينة أكبر تكبير يُظهر الشاشة كاملة في لوحتها ويتبع حجم النافذة؛ ويعيدك
+{k:view} › {k:zoomFit} (<kbd dir="ltr">Ctrl+9</kbd>) إليه.</p>
+<p>يشغّل {k:view} › {k:play} البرنامج المحدد في المعاينة كما تعرضه الشارة: صفحاته مع تأثير الدخول ومدة البقاء وتأثير
+الخروج وعدد مرات التشغيل والإطار. ويشغّل {k:view} › {k:playAll} كل البرامج المحددة بترتيب القائمة، ويعيد
+{k:view} › {k:stop} إلى الصورة. يشغّل مفتاح المسافة ويوقف ما دامت المعاينة في موضع التركيز، وأي تغيير يعيد تشغيل
+البرنامج. يُظهر التشغيل شكل البرنامج، وتوقيته تقريبي.</p>
 """),
     ("sending", "الإرسال إلى الشارة", """
 <p>انقر {k:send} في شريط الأدوات أو اختر {k:tool} › {k:send}. تُجهَّز كل برامج النص والصور المحددة وتُرسَل؛ ويبيّن شريط
@@ -188,6 +194,7 @@ SECTIONS = [
 <tr><td dir="ltr"><kbd>Ctrl</kbd>+<kbd>+</kbd>, <kbd>Ctrl</kbd>+<kbd>-</kbd>, <kbd>Ctrl</kbd>+<kbd>0</kbd></td><td>{k:view}
 › {k:zoomIn}، {k:zoomOut}، {k:actualSize}</td></tr>
 <tr><td dir="ltr"><kbd>Delete</kbd></td><td>{k:edit} › {k:del}، ما دامت شجرة البرامج في موضع التركيز</td></tr>
+<tr><td dir="ltr"><kbd>Ctrl</kbd>+<kbd>Z</kbd>; <kbd>Ctrl</kbd>+<kbd>Shift</kbd>+<kbd>Z</kbd>, <kbd>Ctrl</kbd>+<kbd>Y</kbd></td><td>{k:edit} › {k:undo}، {k:redo}: إضافة البرامج وحذفها ونقلها وتحديدها وإعادة تسميتها (وفي محرر النص: الكتابة)</td></tr>
 <tr><td dir="ltr"><kbd>Ctrl</kbd>+<kbd>B</kbd>, <kbd>Ctrl</kbd>+<kbd>I</kbd>, <kbd>Ctrl</kbd>+<kbd>U</kbd></td><td>{k:bold}
 و{k:italic} و{k:underline}، في محرر النص</td></tr>
 </table>

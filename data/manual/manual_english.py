@@ -127,6 +127,13 @@ LED is drawn as a round dot, as on the badge. The zoom is kept with the settings
 <tr><td>{k:view} › {k:actualSize}</td><td><kbd>Ctrl</kbd>+<kbd>0</kbd> — one screen pixel per LED</td></tr>
 </table>
 <p>Turning the mouse wheel with <kbd>Ctrl</kbd> held over the preview zooms in and out as well.</p>
+<p>Until you choose a zoom, the preview takes the largest one that shows the whole screen in its pane and follows
+the window's size; {k:view} › {k:zoomFit} (<kbd>Ctrl</kbd>+<kbd>9</kbd>) returns to it.</p>
+<p>{k:view} › {k:play} plays the selected program in the preview as the badge shows it: its pages with the entry
+effect, the stay, the exit effect, the play count and the border. {k:view} › {k:playAll} plays every ticked program
+in list order, and {k:view} › {k:stop} returns to the picture. <kbd>Space</kbd> plays and stops while the preview has
+the focus; any change starts the playing program again. The playback shows how a program looks; its timing is
+approximate.</p>
 """),
     ("sending", "Sending to the badge", """
 <p>Click {k:send} in the tool bar or choose {k:tool} › {k:send}. All ticked text and picture programs are prepared
@@ -199,6 +206,7 @@ language files and can be written, otherwise (an installed editor) in <code>~/.c
 <tr><td><kbd>Ctrl</kbd>+<kbd>+</kbd>, <kbd>Ctrl</kbd>+<kbd>-</kbd>, <kbd>Ctrl</kbd>+<kbd>0</kbd></td><td>{k:view} ›
 {k:zoomIn}, {k:zoomOut}, {k:actualSize}</td></tr>
 <tr><td><kbd>Delete</kbd></td><td>{k:edit} › {k:del}, while the program tree has the focus</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>Z</kbd>; <kbd>Ctrl</kbd>+<kbd>Shift</kbd>+<kbd>Z</kbd>, <kbd>Ctrl</kbd>+<kbd>Y</kbd></td><td>{k:edit} › {k:undo}, {k:redo}: adding, deleting, moving, ticking and renaming programs (in the text editor: its typing)</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>B</kbd>, <kbd>Ctrl</kbd>+<kbd>I</kbd>, <kbd>Ctrl</kbd>+<kbd>U</kbd></td><td>{k:bold},
 {k:italic}, {k:underline}, in the text editor</td></tr>
 </table>

@@ -135,6 +135,13 @@ Einstellungen gespeichert.</p>
 <tr><td>{k:view} › {k:actualSize}</td><td><kbd>Strg</kbd>+<kbd>0</kbd> – ein Bildschirmpunkt je LED</td></tr>
 </table>
 <p>Auch das Mausrad mit gedrückter <kbd>Strg</kbd>-Taste über der Vorschau vergrößert und verkleinert.</p>
+<p>Solange Sie keine Vergrößerung wählen, nimmt die Vorschau die größte, die den ganzen Bildschirm in ihrem Bereich
+zeigt, und folgt der Fenstergröße; {k:view} › {k:zoomFit} (<kbd>Strg</kbd>+<kbd>9</kbd>) kehrt dazu zurück.</p>
+<p>{k:view} › {k:play} spielt das gewählte Programm in der Vorschau so ab, wie das Schild es zeigt: seine Seiten mit
+dem Eingangseffekt, der Standzeit, dem Ausgangseffekt, der Wiederholung und dem Rand. {k:view} › {k:playAll} spielt
+alle angehakten Programme in Listenfolge, {k:view} › {k:stop} kehrt zum Bild zurück. <kbd>Leertaste</kbd> startet und
+stoppt, solange die Vorschau den Fokus hat; jede Änderung startet das laufende Programm neu. Die Wiedergabe zeigt, wie
+ein Programm aussieht; ihre Zeiten sind ungefähr.</p>
 """),
     ("sending", "An das Namensschild senden", """
 <p>Klicken Sie in der Werkzeugleiste auf {k:send} oder wählen Sie {k:tool} › {k:send}. Alle angehakten Text- und
@@ -209,6 +216,7 @@ Einstellungen (Sprache, Helligkeit, Anzeigeparameter, Optionen, Vergrößerung d
 <tr><td><kbd>Strg</kbd>+<kbd>+</kbd>, <kbd>Strg</kbd>+<kbd>-</kbd>, <kbd>Strg</kbd>+<kbd>0</kbd></td><td>{k:view} ›
 {k:zoomIn}, {k:zoomOut}, {k:actualSize}</td></tr>
 <tr><td><kbd>Entf</kbd></td><td>{k:edit} › {k:del}, solange der Programmbaum den Fokus hat</td></tr>
+<tr><td><kbd>Strg</kbd>+<kbd>Z</kbd>; <kbd>Strg</kbd>+<kbd>Umschalt</kbd>+<kbd>Z</kbd>, <kbd>Strg</kbd>+<kbd>Y</kbd></td><td>{k:edit} › {k:undo}, {k:redo}: Programme hinzufügen, löschen, verschieben, anhaken und umbenennen (im Texteditor: das Tippen)</td></tr>
 <tr><td><kbd>Strg</kbd>+<kbd>B</kbd>, <kbd>Strg</kbd>+<kbd>I</kbd>, <kbd>Strg</kbd>+<kbd>U</kbd></td><td>{k:bold},
 {k:italic}, {k:underline} im Texteingabefeld</td></tr>
 </table>

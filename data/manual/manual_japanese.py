@@ -124,6 +124,12 @@ SECTIONS = [
 <tr><td>{k:view} › {k:actualSize}</td><td><kbd>Ctrl</kbd>+<kbd>0</kbd>：1 LED を 1 ピクセルで表示</td></tr>
 </table>
 <p>プレビューの上で <kbd>Ctrl</kbd> を押しながらマウス ホイールを回しても拡大・縮小できます。</p>
+<p>倍率を選ぶまでは、プレビューは画面全体がペインに収まる最大の倍率をとり、ウィンドウの大きさに追従します。
+{k:view} › {k:zoomFit}（<kbd>Ctrl</kbd>+<kbd>9</kbd>）でこの倍率に戻ります。</p>
+<p>{k:view} › {k:play} は、選択したプログラムをバッジが表示するとおりにプレビューで再生します（ページ、入場効果、
+表示時間、退場効果、再生回数、枠）。{k:view} › {k:playAll} はチェックしたすべてのプログラムを一覧の順に再生し、
+{k:view} › {k:stop} で画像に戻ります。プレビューにフォーカスがあるときは <kbd>Space</kbd> で再生と停止を切り替え
+ます。変更すると再生中のプログラムは最初から再生されます。再生はプログラムの見え方を示すもので、時間はおおよそです。</p>
 """),
     ("sending", "名札への送信", """
 <p>ツール バーの {k:send} をクリックするか、{k:tool} › {k:send} を選びます。チェックしたテキストと画像のプログラムが
@@ -190,6 +196,7 @@ SECTIONS = [
 <tr><td><kbd>Ctrl</kbd>+<kbd>+</kbd>、<kbd>Ctrl</kbd>+<kbd>-</kbd>、<kbd>Ctrl</kbd>+<kbd>0</kbd></td><td>{k:view} ›
 {k:zoomIn}、{k:zoomOut}、{k:actualSize}</td></tr>
 <tr><td><kbd>Delete</kbd></td><td>{k:edit} › {k:del}（プログラム ツリーにフォーカスがあるとき）</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>Z</kbd>; <kbd>Ctrl</kbd>+<kbd>Shift</kbd>+<kbd>Z</kbd>, <kbd>Ctrl</kbd>+<kbd>Y</kbd></td><td>{k:edit} › {k:undo}、{k:redo}：プログラムの追加、削除、移動、チェック、名前の変更（テキスト エディターでは入力）</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>B</kbd>、<kbd>Ctrl</kbd>+<kbd>I</kbd>、<kbd>Ctrl</kbd>+<kbd>U</kbd></td><td>{k:bold}、
 {k:italic}、{k:underline}（テキスト エディター内）</td></tr>
 </table>

@@ -123,6 +123,12 @@ USB로 연결하고 전원을 켭니다.</li>
 <tr><td>{k:view} › {k:actualSize}</td><td><kbd>Ctrl</kbd>+<kbd>0</kbd>: LED 하나를 픽셀 하나로</td></tr>
 </table>
 <p>미리 보기 위에서 <kbd>Ctrl</kbd>을 누른 채 마우스 휠을 돌려도 확대·축소됩니다.</p>
+<p>배율을 고르기 전까지 미리 보기는 화면 전체가 창에 들어가는 가장 큰 배율을 쓰고 창 크기를 따라갑니다.
+{k:view} › {k:zoomFit}(<kbd>Ctrl</kbd>+<kbd>9</kbd>)로 이 배율로 돌아갑니다.</p>
+<p>{k:view} › {k:play}는 선택한 프로그램을 명찰이 보여 주는 대로 미리 보기에서 재생합니다(페이지, 등장 효과, 머무는
+시간, 퇴장 효과, 재생 횟수, 테두리). {k:view} › {k:playAll}은 체크한 모든 프로그램을 목록 순서대로 재생하고,
+{k:view} › {k:stop}은 그림으로 돌아갑니다. 미리 보기에 포커스가 있을 때 <kbd>Space</kbd>로 재생과 정지를 바꿉니다.
+바꾸면 재생 중인 프로그램이 처음부터 다시 재생됩니다. 재생은 프로그램의 모습을 보여 주며 시간은 대략적입니다.</p>
 """),
     ("sending", "명찰로 보내기", """
 <p>도구 모음의 {k:send}를 누르거나 {k:tool} › {k:send}를 고릅니다. 체크한 텍스트 프로그램과 그림 프로그램이 모두 변환되어
@@ -190,6 +196,7 @@ USB로 연결하고 전원을 켭니다.</li>
 <tr><td><kbd>Ctrl</kbd>+<kbd>+</kbd>, <kbd>Ctrl</kbd>+<kbd>-</kbd>, <kbd>Ctrl</kbd>+<kbd>0</kbd></td><td>{k:view} ›
 {k:zoomIn}, {k:zoomOut}, {k:actualSize}</td></tr>
 <tr><td><kbd>Delete</kbd></td><td>{k:edit} › {k:del}(프로그램 트리에 포커스가 있을 때)</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>Z</kbd>; <kbd>Ctrl</kbd>+<kbd>Shift</kbd>+<kbd>Z</kbd>, <kbd>Ctrl</kbd>+<kbd>Y</kbd></td><td>{k:edit} › {k:undo}, {k:redo}: 프로그램 추가, 삭제, 이동, 체크, 이름 바꾸기(텍스트 편집기에서는 입력)</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>B</kbd>, <kbd>Ctrl</kbd>+<kbd>I</kbd>, <kbd>Ctrl</kbd>+<kbd>U</kbd></td><td>{k:bold},
 {k:italic}, {k:underline}(텍스트 편집기 안에서)</td></tr>
 </table>

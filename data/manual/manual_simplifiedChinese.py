@@ -112,6 +112,11 @@ SECTIONS = [
 <tr><td>{k:view} › {k:actualSize}</td><td><kbd>Ctrl</kbd>+<kbd>0</kbd>：一个屏幕像素对应一个 LED</td></tr>
 </table>
 <p>在预览上按住 <kbd>Ctrl</kbd> 转动鼠标滚轮，也可以放大和缩小。</p>
+<p>在您选择缩放之前，预览采用能在其窗格中显示整个屏幕的最大缩放，并随窗口大小变化；{k:view} ›
+{k:zoomFit}（<kbd>Ctrl</kbd>+<kbd>9</kbd>）回到此缩放。</p>
+<p>{k:view} › {k:play} 按胸牌的显示方式在预览中播放所选节目：各页及进入特效、停留、退出特效、播放次数和边框。
+{k:view} › {k:playAll} 按列表顺序播放所有勾选的节目，{k:view} › {k:stop} 回到图片。预览获得焦点时，按
+<kbd>Space</kbd> 播放或停止；任何修改都会使正在播放的节目重新开始。播放展示节目的效果，时间仅为近似。</p>
 """),
     ("sending", "发送到胸牌", """
 <p>点击工具栏的 {k:send}，或选择 {k:tool} › {k:send}。所有勾选的文本和图片节目会被转换并发送；状态栏中的进度条显示传输进度（传输量即发送前状态栏最后一个窗格中显示的数值），
@@ -176,6 +181,7 @@ SECTIONS = [
 <tr><td><kbd>Ctrl</kbd>+<kbd>+</kbd>、<kbd>Ctrl</kbd>+<kbd>-</kbd>、<kbd>Ctrl</kbd>+<kbd>0</kbd></td><td>{k:view} ›
 {k:zoomIn}、{k:zoomOut}、{k:actualSize}</td></tr>
 <tr><td><kbd>Delete</kbd></td><td>{k:edit} › {k:del}（节目树获得焦点时）</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>Z</kbd>; <kbd>Ctrl</kbd>+<kbd>Shift</kbd>+<kbd>Z</kbd>, <kbd>Ctrl</kbd>+<kbd>Y</kbd></td><td>{k:edit} › {k:undo}、{k:redo}：添加、删除、移动、勾选和重命名节目（在文本编辑器中：撤销输入）</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>B</kbd>、<kbd>Ctrl</kbd>+<kbd>I</kbd>、<kbd>Ctrl</kbd>+<kbd>U</kbd></td><td>{k:bold}、
 {k:italic}、{k:underline}（在文字编辑框中）</td></tr>
 </table>

@@ -134,6 +134,13 @@ tres píxeles, cada LED se dibuja como un punto redondo, como en la placa. La am
 <tr><td>{k:view} › {k:actualSize}</td><td><kbd>Ctrl</kbd>+<kbd>0</kbd>: un píxel de pantalla por LED</td></tr>
 </table>
 <p>Girar la rueda del ratón con <kbd>Ctrl</kbd> pulsada sobre la vista previa también amplía y reduce.</p>
+<p>Mientras no elija un zoom, la vista previa toma el mayor que muestra la pantalla entera en su panel y sigue el
+tamaño de la ventana; {k:view} › {k:zoomFit} (<kbd>Ctrl</kbd>+<kbd>9</kbd>) vuelve a él.</p>
+<p>{k:view} › {k:play} reproduce el programa seleccionado en la vista previa como lo muestra la placa: sus páginas con
+el efecto de entrada, la permanencia, el efecto de salida, las repeticiones y el borde. {k:view} › {k:playAll}
+reproduce todos los programas marcados en el orden de la lista, y {k:view} › {k:stop} vuelve a la imagen.
+<kbd>Espacio</kbd> reproduce y detiene mientras la vista previa tiene el foco; cualquier cambio vuelve a empezar el
+programa. La reproducción muestra cómo se ve un programa; sus tiempos son aproximados.</p>
 """),
     ("sending", "Enviar a la placa", """
 <p>Haga clic en {k:send} en la barra de herramientas o elija {k:tool} › {k:send}. Todos los programas de texto e
@@ -206,6 +213,7 @@ si no (editor instalado), en <code>~/.config/tessel/</code>.</p>
 <tr><td><kbd>Ctrl</kbd>+<kbd>+</kbd>, <kbd>Ctrl</kbd>+<kbd>-</kbd>, <kbd>Ctrl</kbd>+<kbd>0</kbd></td><td>{k:view} ›
 {k:zoomIn}, {k:zoomOut}, {k:actualSize}</td></tr>
 <tr><td><kbd>Supr</kbd></td><td>{k:edit} › {k:del}, mientras el árbol de programas tiene el foco</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>Z</kbd>; <kbd>Ctrl</kbd>+<kbd>Mayús</kbd>+<kbd>Z</kbd>, <kbd>Ctrl</kbd>+<kbd>Y</kbd></td><td>{k:edit} › {k:undo}, {k:redo}: añadir, borrar, mover, marcar y renombrar programas (en el editor de texto: lo escrito)</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>B</kbd>, <kbd>Ctrl</kbd>+<kbd>I</kbd>, <kbd>Ctrl</kbd>+<kbd>U</kbd></td><td>{k:bold},
 {k:italic}, {k:underline}, en el editor de texto</td></tr>
 </table>

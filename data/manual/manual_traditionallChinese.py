@@ -112,6 +112,11 @@ SECTIONS = [
 <tr><td>{k:view} › {k:actualSize}</td><td><kbd>Ctrl</kbd>+<kbd>0</kbd>：一個螢幕像素對應一個 LED</td></tr>
 </table>
 <p>在預覽上按住 <kbd>Ctrl</kbd> 轉動滑鼠滾輪，也可以放大和縮小。</p>
+<p>在您選擇縮放之前，預覽採用能在其窗格中顯示整個螢幕的最大縮放，並隨視窗大小變化；{k:view} ›
+{k:zoomFit}（<kbd>Ctrl</kbd>+<kbd>9</kbd>）回到此縮放。</p>
+<p>{k:view} › {k:play} 依胸牌的顯示方式在預覽中播放所選節目：各頁及進入特效、停留、退出特效、播放次數和邊框。
+{k:view} › {k:playAll} 依清單順序播放所有勾選的節目，{k:view} › {k:stop} 回到圖片。預覽取得焦點時，按
+<kbd>Space</kbd> 播放或停止；任何修改都會使正在播放的節目重新開始。播放展示節目的效果，時間僅為近似。</p>
 """),
     ("sending", "傳送到胸牌", """
 <p>按一下工具列的 {k:send}，或選擇 {k:tool} › {k:send}。所有勾選的文字和圖片節目會被轉換並傳送；狀態列中的進度列顯示傳輸進度（傳輸量即傳送前狀態列最後一個窗格中顯示的數值），
@@ -176,6 +181,7 @@ SECTIONS = [
 <tr><td><kbd>Ctrl</kbd>+<kbd>+</kbd>、<kbd>Ctrl</kbd>+<kbd>-</kbd>、<kbd>Ctrl</kbd>+<kbd>0</kbd></td><td>{k:view} ›
 {k:zoomIn}、{k:zoomOut}、{k:actualSize}</td></tr>
 <tr><td><kbd>Delete</kbd></td><td>{k:edit} › {k:del}（節目樹取得焦點時）</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>Z</kbd>; <kbd>Ctrl</kbd>+<kbd>Shift</kbd>+<kbd>Z</kbd>, <kbd>Ctrl</kbd>+<kbd>Y</kbd></td><td>{k:edit} › {k:undo}、{k:redo}：新增、刪除、移動、勾選和重新命名節目（在文字編輯器中：復原輸入）</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>B</kbd>、<kbd>Ctrl</kbd>+<kbd>I</kbd>、<kbd>Ctrl</kbd>+<kbd>U</kbd></td><td>{k:bold}、
 {k:italic}、{k:underline}（在文字編輯框中）</td></tr>
 </table>
