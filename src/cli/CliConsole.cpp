@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 
 namespace tessel::cli {
 
@@ -107,7 +106,7 @@ int CliConsole::finish(int status)
         std::signal(SIGPIPE, SIG_DFL);
         std::raise(SIGPIPE);
     }
-    error(CliMessage::WriteError, { QString::fromLocal8Bit(std::strerror(writeErrno_)) });
+    error(CliMessage::WriteError, { systemReason(writeErrno_) });
     return status == ExitSuccess ? ExitFailure : status;
 }
 

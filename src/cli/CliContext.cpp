@@ -1,6 +1,7 @@
 #include "cli/CliContext.h"
 
 #include "cli/CliCommand.h"
+#include "cli/CliTerminalText.h"
 #include "files/FileMessages.h"
 #include "files/ProgramFile.h"
 #include "files/ProgramPath.h"
@@ -11,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,11 +38,11 @@ QString openFailureReason(const QString& path)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
+        return systemReason(errno);
     struct stat status { };
     const bool directory = ::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode);
     ::close(fd);
-    return directory ? QString::fromLocal8Bit(std::strerror(EISDIR)) : QString();
+    return directory ? systemReason(EISDIR) : QString();
 }
 
 std::optional<QString> inputFile(CliConsole& console, const QString& argument, QTemporaryFile& standardInput)

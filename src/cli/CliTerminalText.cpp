@@ -4,6 +4,7 @@
 #include "encoding/EncodingName.h"
 
 #include <algorithm>
+#include <cstring>
 #include <langinfo.h>
 
 namespace tessel::cli {
@@ -13,6 +14,11 @@ int localeCodePage()
     // An unknown name is taken as UTF-8, the character set of every
     // locale this system ships.
     return codePageForEncodingName(QString::fromLatin1(nl_langinfo(CODESET)), CodePageUtf8);
+}
+
+QString systemReason(int errnum)
+{
+    return decodeCodePage(std::strerror(errnum), localeCodePage());
 }
 
 namespace {

@@ -10,6 +10,10 @@ namespace tessel::cli {
 // asked before Qt switches the character type to UTF-8.
 int localeCodePage();
 
+// The system's words for an errno value, as the C library gives them in the
+// character set now in force.
+QString systemReason(int errnum);
+
 // Control characters shown as escapes ("\e", "\x07", "\u009b") so that no
 // text from a file can drive the terminal; line ends stay when kept.
 enum class LineEnds { Escaped, Kept };
