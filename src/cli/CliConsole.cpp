@@ -16,6 +16,11 @@ const QString Prefix = QStringLiteral("tessel-cli: ");
 
 } // namespace
 
+QString withReason(const QString& message, const QString& reason)
+{
+    return reason.isEmpty() ? message : QStringLiteral("%1 (%2)").arg(message, reason);
+}
+
 CliConsole::CliConsole(int codePage)
     : codePage_(codePage)
 {

@@ -15,6 +15,10 @@ namespace tessel::cli {
 
 enum class Verbosity { Normal, Quiet };
 
+// A message with the system's reason, when there is one, after it in
+// parentheses on the same line.
+QString withReason(const QString& message, const QString& reason);
+
 class CliConsole {
 public:
     // codePage: the locale's character set as a code page.

@@ -14,13 +14,10 @@ namespace tessel::cli {
 
 namespace {
 
-bool writeFile(const CliConsole& console, const QString& path, const QByteArray& bytes)
+bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    console.error(writeFailedMessage(console.texts(), systemLanguageId(), path, file.errorString()));
-    return false;
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 constexpr int MaxLatencyMs = 10000;
@@ -168,12 +165,15 @@ bool CliDevice::writeSimulatorFiles(const CliConsole& console) const
 {
     if (simulator_ == nullptr)
         return true;
-    bool written = true;
-    if (!options_.simDump.isEmpty())
-        written = writeFile(console, options_.simDump, simulator_->receivedImage()) && written;
-    if (!options_.simLog.isEmpty())
-        written = writeFile(console, options_.simLog, PacketLog(simulator_->recordedPackets())) && written;
-    return written;
+    const auto write = [&console](const QString& path, const QByteArray& bytes) {
+        if (path.isEmpty() || writeFile(path, bytes))
+            return true;
+        console.error(writeFailedMessage(console.texts(), systemLanguageId(), path, QString()));
+        return false;
+    };
+    const bool dumped = write(options_.simDump, simulator_->receivedImage());
+    const bool logged = write(options_.simLog, PacketLog(simulator_->recordedPackets()));
+    return dumped && logged;
 }
 
 QByteArray PacketLog(const std::vector<RecordedPacket>& packets)

@@ -50,8 +50,9 @@ int runResave(const CliCall& call)
     const QString target = programPathFromArgument(context, call.arguments.at(1));
     QString reason;
     if (!writeProgramFile(context.data, target, &reason)) {
-        call.console.error(writeFailedMessage(
-            context.texts, context.data.lanID, resolveProgramPath(context.data, target), reason));
+        call.console.error(withReason(writeFailedMessage(context.texts, context.data.lanID,
+                                          resolveProgramPath(context.data, target), QString()),
+            reason));
         return ExitFailure;
     }
     return ExitSuccess;

@@ -141,8 +141,9 @@ int writeSayFile(CliContext& context, const QString& output)
     QString reason;
     if (writeProgramFile(context.data, target, &reason))
         return ExitSuccess;
-    context.console.error(writeFailedMessage(
-        context.texts, context.data.lanID, resolveProgramPath(context.data, target), reason));
+    context.console.error(withReason(writeFailedMessage(context.texts, context.data.lanID,
+                                         resolveProgramPath(context.data, target), QString()),
+        reason));
     return ExitFailure;
 }
 
