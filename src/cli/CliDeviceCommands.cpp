@@ -266,7 +266,13 @@ const CliCommandRegistration setParamsCommand({
              "[DEVICE OPTIONS]",
     .help = "Writes screen parameters to the badge; a value not given is that of the\n"
             "current screen parameter set of app.xml. The width is a multiple of the\n"
-            "height, 3 to 16 times it.\n",
+            "height, 3 to 16 times it.\n"
+            "  --id N              the panel's number, 0-254\n"
+            "  --height ROWS       12, 14 or 16\n"
+            "  --width COLUMNS     3 to 16 times the height\n"
+            "  --rgb R|RG|RGB      the colours (or 0-2)\n"
+            "  --oe Low|High       the output enable polarity (or 0, 1)\n"
+            "  --data 595|5026     the driver type (or 0, 1)\n",
     .options = { valued("id", "N"), valued("height", "ROWS"), valued("width", "COLUMNS"),
         valued("rgb", "R|RG|RGB"), valued("oe", "Low|High"), valued("data", "595|5026") },
     .run = runSetParams,
