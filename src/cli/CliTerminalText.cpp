@@ -9,16 +9,33 @@
 
 namespace tessel::cli {
 
-int localeCodePage()
+namespace {
+
+constexpr int CodePageAscii = 20127;
+
+} // namespace
+
+int localeCodePage(LocaleState state)
 {
     // An unknown name is taken as UTF-8, the character set of every
     // locale this system ships.
-    return codePageForEncodingName(QString::fromLatin1(nl_langinfo(CODESET)), CodePageUtf8);
+    if (state == LocaleState::Set)
+        return codePageForEncodingName(QString::fromLatin1(nl_langinfo(CODESET)), CodePageUtf8);
+    // A locale that is not installed still names its character set, as in
+    // "de_DE.UTF-8": the terminal expects that one, not the C locale's ASCII.
+    for (const char* variable : { "LC_ALL", "LC_CTYPE", "LANG" }) {
+        const QString value = qEnvironmentVariable(variable);
+        if (value.isEmpty())
+            continue;
+        const QString codeset = value.section(u'@', 0, 0).section(u'.', 1);
+        return codeset.isEmpty() ? CodePageAscii : codePageForEncodingName(codeset, CodePageAscii);
+    }
+    return CodePageAscii;
 }
 
 QString systemReason(int errnum)
 {
-    return decodeCodePage(std::strerror(errnum), localeCodePage());
+    return decodeCodePage(std::strerror(errnum), localeCodePage(LocaleState::Set));
 }
 
 namespace {

@@ -6,9 +6,13 @@
 
 namespace tessel::cli {
 
+// Whether setlocale could set the locale the environment names.
+enum class LocaleState { Set, NotInstalled };
+
 // The code page of the locale's character set (nl_langinfo(CODESET)), to be
-// asked before Qt switches the character type to UTF-8.
-int localeCodePage();
+// asked before Qt switches the character type to UTF-8; for a locale that is
+// not installed, the character set its name gives.
+int localeCodePage(LocaleState state);
 
 // The system's words for an errno value, as the C library gives them in the
 // character set now in force.

@@ -45,8 +45,8 @@ int main(int argc, char** argv)
 {
     // The locale's character set, before Qt switches the character type to
     // UTF-8 for itself.
-    std::setlocale(LC_ALL, "");
-    CliConsole console(localeCodePage());
+    const LocaleState locale = std::setlocale(LC_ALL, "") ? LocaleState::Set : LocaleState::NotInstalled;
+    CliConsole console(localeCodePage(locale));
     const QStringList args = argumentsOf(argc, argv, console.codePage());
     // The version needs no application: answered at once.
     if (args == QStringList { QStringLiteral("--version") }) {

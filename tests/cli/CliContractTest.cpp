@@ -134,7 +134,8 @@ TEST_F(CliContractTest, CompletionOffersEveryCommandAndOption)
             listed.insert(QStringLiteral("--output"));
         QStringList expected(listed.begin(), listed.end());
         expected.sort();
-        EXPECT_EQ(complete({ "tessel-cli", command, "-" }).join(u' ').toStdString(), expected.join(u' ').toStdString())
+        EXPECT_EQ(complete({ "tessel-cli", command, "-" }).join(u' ').toStdString(),
+            expected.join(u' ').toStdString())
             << command.toStdString();
     }
 }

@@ -211,6 +211,20 @@ TEST_F(CliStreamsTest, TextIsWrittenInTheLocalesCharacterSet)
         QStringLiteral(u"Grüße"));
 }
 
+// A locale that is not installed still names the character set the
+// terminal expects; without a name it is the C locale's ASCII.
+TEST_F(CliStreamsTest, ALocaleNotInstalledKeepsTheCharacterSetItNames)
+{
+    for (const auto& [locale, word] : { std::pair { "de_XX.UTF-8",
+                                            QByteArray("besch\xC3\xA4"
+                                                       "digt") },
+             { "de_XX", QByteArray("besch?digt") } }) {
+        extraEnvironment[QStringLiteral("LC_ALL")] = QLatin1String(locale);
+        const CliRun result = run({ "list", "missing.led" });
+        EXPECT_TRUE(result.err.contains(word)) << locale << ": " << result.err.toStdString();
+    }
+}
+
 TEST_F(CliStreamsTest, ControlCharactersAreEscaped)
 {
     const QString name = QStringLiteral("a\x1b[31mred\x07\x7f") + QChar(0x9B) + QStringLiteral("2J");
