@@ -62,12 +62,27 @@ QString commandHelp(const CliCommand& command)
     return text;
 }
 
+// The word as typed that holds an unknown option: "-platform" rather than
+// the "-p" the parser takes from it.
+QString unknownWord(const QString& name, const QStringList& args)
+{
+    if (name.size() == 1) {
+        for (const QString& arg : args) {
+            if (arg == QLatin1String("--"))
+                break;
+            if (arg.startsWith(u'-' + name))
+                return arg;
+        }
+    }
+    return typedOption(name);
+}
+
 // What the parser found wrong, in the run's language.
-int parseError(const QCommandLineParser& parser, CliConsole& console)
+int parseError(const QCommandLineParser& parser, const QStringList& args, CliConsole& console)
 {
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty()) {
-        console.error(CliMessage::UnknownOption, { typedOption(unknown.first()) });
+        console.error(CliMessage::UnknownOption, { unknownWord(unknown.first(), args) });
         return ExitUsage;
     }
     // The parser says which word in its own English words only.
@@ -111,7 +126,7 @@ int runCommand(const CliCommand& command, const QStringList& args, CliConsole& c
     for (const CliOption& option : options)
         parser.addOption(QCommandLineOption(option.names, QString(), option.valueName));
     if (!parser.parse(QStringList { QStringLiteral("tessel-cli") } + args))
-        return parseError(parser, console);
+        return parseError(parser, args, console);
     if (const auto repeated = repeatedOption(parser, options)) {
         console.error(CliMessage::RepeatedOption, { *repeated });
         return ExitUsage;

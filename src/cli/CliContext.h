@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QTemporaryFile>
+#include <optional>
 
 namespace tessel::cli {
 

@@ -58,7 +58,10 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qtHandler = qInstallMessageHandler(filterQtMessages);
-    QGuiApplication app(argc, argv);
+    // Qt sees the program's name only: every other word is the tool's, and
+    // none ("-platform", "-reverse") may change Qt behind its back.
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
     // One language for the whole run: the locale's, as the editor's "Auto"
     // chooses it.
     console.loadTexts(LocateAppPaths(QCoreApplication::applicationDirPath()).dataDir, systemLanguageId());

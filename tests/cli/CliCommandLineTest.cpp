@@ -123,6 +123,7 @@ TEST_F(CliCommandLineTest, UsageErrorsNameTheBadWord)
     const std::pair<QStringList, QByteArray> cases[] = {
         { { "list", "--frob", "hello.led" }, "unknown option '--frob'" },
         { { "list", "-x", "hello.led" }, "unknown option '-x'" },
+        { { "list", "hello.led", "-platform", "xcb" }, "unknown option '-platform'" },
         { { "list", "--json=yes", "hello.led" }, "option '--json' takes no value" },
         { { "render", "hello.led", "-o" }, "option '-o' needs a value" },
         { { "render", "hello.led", "-o", "a.bmp", "-o", "b.bmp" }, "option '-o' is given more than once" },
