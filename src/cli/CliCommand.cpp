@@ -8,4 +8,15 @@ std::vector<CliCommand>& cliCommands()
     return commands;
 }
 
+int CliCall::usageError(CliMessage message, const QStringList& values) const
+{
+    console.error(message, values);
+    return ExitUsage;
+}
+
+QString typedOption(const QString& name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
 } // namespace tessel::cli

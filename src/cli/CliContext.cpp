@@ -1,26 +1,32 @@
 #include "cli/CliContext.h"
 
 #include "cli/CliCommand.h"
+#include "cli/CliTerminalText.h"
 #include "files/FileMessages.h"
 #include "files/ProgramFile.h"
 #include "files/ProgramPath.h"
 #include "files/SettingsFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <cstdio>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tessel::cli {
 
-void initCliContext(CliContext& context)
+CliContext::CliContext(CliConsole& console)
+    : console(console)
+    , texts(console.texts())
 {
-    initCliContext(context, LocateAppPaths(QCoreApplication::applicationDirPath()));
 }
 
-void initCliContext(CliContext& context, const AppPaths& paths)
+void initCliContext(CliContext& context)
 {
-    initSettings(context.data, paths);
-    context.texts.load(context.data.paths.dataDir, context.data.lanID);
+    initSettings(context.data, LocateAppPaths(QCoreApplication::applicationDirPath()));
 }
 
 QString programPathFromArgument(const CliContext& context, const QString& argument)
@@ -28,13 +34,65 @@ QString programPathFromArgument(const CliContext& context, const QString& argume
     return relativeToSettingsDir(context.data, QFileInfo(argument).absoluteFilePath());
 }
 
+QString openFailureReason(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return systemReason(errno);
+    struct stat status { };
+    const bool directory = ::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode);
+    ::close(fd);
+    return directory ? systemReason(EISDIR) : QString();
+}
+
+std::optional<QString> inputFile(CliConsole& console, const QString& argument, QTemporaryFile& standardInput)
+{
+    if (argument != QLatin1String("-"))
+        return argument;
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly) || !standardInput.open()) {
+        console.error(CliMessage::WriteError, { standardInput.errorString() });
+        return std::nullopt;
+    }
+    // Read in pieces so that an endless input stops at the limit.
+    constexpr qint64 Piece = 1 << 16;
+    qint64 total = 0;
+    while (true) {
+        const QByteArray piece = input.read(Piece);
+        if (piece.isEmpty())
+            break;
+        total += piece.size();
+        if (total > MaxStandardInputBytes) {
+            console.error(CliMessage::InputTooLarge, { QString::number(MaxStandardInputBytes >> 20) });
+            return std::nullopt;
+        }
+        if (standardInput.write(piece) != piece.size()) {
+            console.error(CliMessage::WriteError, { standardInput.errorString() });
+            return std::nullopt;
+        }
+    }
+    if (!standardInput.flush()) {
+        console.error(CliMessage::WriteError, { standardInput.errorString() });
+        return std::nullopt;
+    }
+    return standardInput.fileName();
+}
+
 int readProgramArgument(CliContext& context, const QString& argument)
 {
     AppData& data = context.data;
-    const QString path = programPathFromArgument(context, argument);
+    QTemporaryFile standardInput(QDir::tempPath() + QStringLiteral("/tessel-cli-XXXXXX.led"));
+    const auto input = inputFile(context.console, argument, standardInput);
+    if (!input)
+        return ExitFailure;
+    const QString path = programPathFromArgument(context, *input);
     const QString file = resolveProgramPath(data, path);
     if (argument.isEmpty() || !QFileInfo(file).isFile() || !checkProgramFile(file)) {
-        std::fprintf(stderr, "%s\n", openFailedMessage(argument).toUtf8().constData());
+        QString message = openFailedMessage(argument, context.texts);
+        if (const QString reason = argument.isEmpty() ? QString() : openFailureReason(file);
+            !reason.isEmpty())
+            message += QStringLiteral(" (%1)").arg(reason);
+        context.console.error(message);
         return ExitFailure;
     }
     const PathParts parts = splitAtLastSeparator(path);

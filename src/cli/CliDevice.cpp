@@ -3,6 +3,8 @@
 #include "cli/CliOptions.h"
 #include "device/ExchangeHost.h"
 #include "device/HidapiTransport.h"
+#include "files/FileMessages.h"
+#include "model/AppData.h"
 
 #include <QSaveFile>
 #include <algorithm>
@@ -15,10 +17,7 @@ namespace {
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    printError(QStringLiteral("cannot write '%1'").arg(path));
-    return false;
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 constexpr int MaxLatencyMs = 10000;
@@ -56,14 +55,6 @@ bool applySimFault(const QString& kind, DeviceOptions& options, SimTiming& timin
     return true;
 }
 
-bool takesValue(const QString& arg)
-{
-    static const QStringList options = { QStringLiteral("--device"), QStringLiteral("--device-path"),
-        QStringLiteral("--sim-dump"), QStringLiteral("--sim-log"), QStringLiteral("--sim-fault"),
-        QStringLiteral("--sim-latency") };
-    return options.contains(arg);
-}
-
 } // namespace
 
 const char* const DeviceOptionsHelp
@@ -75,69 +66,76 @@ const char* const DeviceOptionsHelp
       "                        late (answers after the time-out), bad-crc (damages every\n"
       "                        checksum), refuse (refuses the transfer), reject (is not a\n"
       "                        supported badge), stop-after=K (no answer from data\n"
-      "                        packet K on), unplug-after=K (vanishes at data packet K)\n"
+      "                        packet K on), unplug-after=K (vanishes at data packet K);\n"
+      "                        may be given more than once\n"
       "  --sim-latency MS      the simulated badge answers each report after MS ms\n";
 
-std::optional<DeviceOptions> takeDeviceOptions(QStringList& args)
+const std::vector<CliOption>& DeviceOptionList()
+{
+    static const std::vector<CliOption> options = {
+        { { QStringLiteral("device") }, QStringLiteral("usb|sim") },
+        { { QStringLiteral("device-path") }, QStringLiteral("PATH") },
+        { { QStringLiteral("sim-dump") }, QStringLiteral("FILE") },
+        { { QStringLiteral("sim-log") }, QStringLiteral("FILE") },
+        { { QStringLiteral("sim-fault") }, QStringLiteral("KIND"), Repeat::Many },
+        { { QStringLiteral("sim-latency") }, QStringLiteral("MS") },
+    };
+    return options;
+}
+
+bool deviceOptionGiven(const CliCall& call)
+{
+    return std::any_of(DeviceOptionList().begin(), DeviceOptionList().end(),
+        [&call](const CliOption& option) { return call.isSet(option.names.first()); });
+}
+
+std::optional<DeviceOptions> deviceOptions(const CliCall& call)
 {
     DeviceOptions options;
-    QStringList rest;
     SimTiming timing = SimTiming::OnTime;
-    bool simulatorOption = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (!takesValue(arg)) {
-            rest.append(arg);
-            continue;
-        }
-        if (i + 1 >= args.size()) {
-            printError(QStringLiteral("%1 wants a value").arg(arg));
+    if (call.isSet(QStringLiteral("device"))) {
+        const QString value = call.value(QStringLiteral("device"));
+        if (value == QLatin1String("usb")) {
+            options.kind = DeviceKind::Usb;
+        } else if (value == QLatin1String("sim")) {
+            options.kind = DeviceKind::Simulator;
+        } else {
+            badValue(call, QStringLiteral("device"), QStringLiteral("usb, sim"));
             return std::nullopt;
         }
-        const QString& value = args[++i];
-        simulatorOption = simulatorOption || arg.startsWith(QLatin1String("--sim-"));
-        if (arg == QLatin1String("--device")) {
-            if (value == QLatin1String("usb")) {
-                options.kind = DeviceKind::Usb;
-            } else if (value == QLatin1String("sim")) {
-                options.kind = DeviceKind::Simulator;
-            } else {
-                printError(QStringLiteral("--device wants usb or sim: '%1'").arg(value));
-                return std::nullopt;
-            }
-        } else if (arg == QLatin1String("--device-path")) {
-            options.devicePath = value;
-        } else if (arg == QLatin1String("--sim-dump")) {
-            options.simDump = value;
-        } else if (arg == QLatin1String("--sim-log")) {
-            options.simLog = value;
-        } else if (arg == QLatin1String("--sim-fault")) {
-            if (!applySimFault(value, options, timing)) {
-                printError(QStringLiteral("--sim-fault wants silent, late, bad-crc, refuse, reject, "
-                                          "stop-after=K or unplug-after=K: '%1'")
-                               .arg(value));
-                return std::nullopt;
-            }
-        } else {
-            const auto ms = parseNumber(value, 0, MaxLatencyMs);
-            if (!ms) {
-                printError(QStringLiteral("--sim-latency wants milliseconds, 0-%1: '%2'").arg(MaxLatencyMs).arg(value));
-                return std::nullopt;
-            }
-            options.simLatency = AnswerDelay(*ms);
+    }
+    options.devicePath = call.value(QStringLiteral("device-path"));
+    options.simDump = call.value(QStringLiteral("sim-dump"));
+    options.simLog = call.value(QStringLiteral("sim-log"));
+    for (const QString& fault : call.values(QStringLiteral("sim-fault"))) {
+        if (!applySimFault(fault, options, timing)) {
+            call.console.error(CliMessage::BadValue,
+                { QStringLiteral("--sim-fault"), fault,
+                    QStringLiteral("silent, late, bad-crc, refuse, reject, stop-after=K, unplug-after=K") });
+            return std::nullopt;
         }
     }
+    bool bad = false;
+    if (const auto ms = numberOption(call, QStringLiteral("sim-latency"), 0, MaxLatencyMs, &bad))
+        options.simLatency = AnswerDelay(*ms);
+    if (bad)
+        return std::nullopt;
     if (timing == SimTiming::Late)
         options.simLatency = std::max(options.simLatency, LateAnswer);
-    if (options.kind == DeviceKind::Usb && simulatorOption) {
-        printError(QStringLiteral("the --sim-... options need --device sim"));
+    if (options.kind == DeviceKind::Usb) {
+        for (const char* simulatorOption : { "sim-dump", "sim-log", "sim-fault", "sim-latency" }) {
+            if (call.isSet(QLatin1String(simulatorOption))) {
+                call.console.error(
+                    CliMessage::NeedsSimulator, { typedOption(QLatin1String(simulatorOption)) });
+                return std::nullopt;
+            }
+        }
+    }
+    if (options.kind == DeviceKind::Simulator && call.isSet(QStringLiteral("device-path"))) {
+        call.console.error(
+            CliMessage::Conflict, { QStringLiteral("--device-path"), QStringLiteral("--device sim") });
         return std::nullopt;
     }
-    if (options.kind == DeviceKind::Simulator && !options.devicePath.isEmpty()) {
-        printError(QStringLiteral("--device-path names a USB badge; it does not go with --device sim"));
-        return std::nullopt;
-    }
-    args = rest;
     return options;
 }
 
@@ -163,16 +161,19 @@ CliDevice::~CliDevice()
     link_.reset(); // the reader ends before the transport goes
 }
 
-bool CliDevice::writeSimulatorFiles() const
+bool CliDevice::writeSimulatorFiles(const CliConsole& console) const
 {
     if (simulator_ == nullptr)
         return true;
-    bool written = true;
-    if (!options_.simDump.isEmpty())
-        written = writeFile(options_.simDump, simulator_->receivedImage()) && written;
-    if (!options_.simLog.isEmpty())
-        written = writeFile(options_.simLog, PacketLog(simulator_->recordedPackets())) && written;
-    return written;
+    const auto write = [&console](const QString& path, const QByteArray& bytes) {
+        if (path.isEmpty() || writeFile(path, bytes))
+            return true;
+        console.error(writeFailedMessage(console.texts(), systemLanguageId(), path, QString()));
+        return false;
+    };
+    const bool dumped = write(options_.simDump, simulator_->receivedImage());
+    const bool logged = write(options_.simLog, PacketLog(simulator_->recordedPackets()));
+    return dumped && logged;
 }
 
 QByteArray PacketLog(const std::vector<RecordedPacket>& packets)

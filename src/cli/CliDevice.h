@@ -6,6 +6,7 @@
 // after the exchange.
 #pragma once
 
+#include "cli/CliCommand.h"
 #include "device/BadgeSimulator.h"
 #include "device/HidLink.h"
 
@@ -32,9 +33,14 @@ struct DeviceOptions {
 // The help text of the options above, one option a line.
 extern const char* const DeviceOptionsHelp;
 
-// Takes the device options out of `args`; prints the reason and gives
-// nothing on bad usage.
-std::optional<DeviceOptions> takeDeviceOptions(QStringList& args);
+// The declarations of the options above.
+const std::vector<CliOption>& DeviceOptionList();
+
+// The device options of the call; prints the reason and gives nothing on
+// bad usage.
+std::optional<DeviceOptions> deviceOptions(const CliCall& call);
+// Whether any device option was given.
+bool deviceOptionGiven(const CliCall& call);
 
 class CliDevice {
 public:
@@ -46,7 +52,7 @@ public:
     DeviceLink& link() { return *link_; }
     // Writes the files --sim-dump and --sim-log asked for; prints the reason
     // and returns false when one cannot be written.
-    bool writeSimulatorFiles() const;
+    bool writeSimulatorFiles(const CliConsole& console) const;
 
 private:
     DeviceOptions options_;

@@ -1,7 +1,6 @@
 #include "cli/CliDeviceHost.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace tessel::cli {
 
@@ -9,8 +8,9 @@ namespace {
 constexpr int BarWidth = 40;
 } // namespace
 
-CliDeviceHost::CliDeviceHost(ProgressBar progressBar)
-    : progressBar_(progressBar)
+CliDeviceHost::CliDeviceHost(const CliConsole& console, ProgressBar progressBar)
+    : console_(console)
+    , progressBar_(progressBar)
 {
 }
 
@@ -41,7 +41,7 @@ void CliDeviceHost::stopTimer(ExchangeTimer timer)
 void CliDeviceHost::enableToolBar()
 {
     if (progressDrawn_) {
-        std::fputc('\n', stdout);
+        console_.progress("\n");
         progressDrawn_ = false;
     }
     if (onEnded)
@@ -65,9 +65,8 @@ void CliDeviceHost::drawProgress()
     if (progressBar_ != ProgressBar::Shown || progressMaximum_ <= 0)
         return;
     const int filled = std::clamp(progress_ * BarWidth / progressMaximum_, 0, BarWidth);
-    std::fprintf(stdout, "\r[%s%s] %d/%d", QByteArray(filled, '#').constData(),
-        QByteArray(BarWidth - filled, ' ').constData(), progress_, progressMaximum_);
-    std::fflush(stdout);
+    console_.progress("\r[" + QByteArray(filled, '#') + QByteArray(BarWidth - filled, ' ') + "] "
+        + QByteArray::number(progress_) + '/' + QByteArray::number(progressMaximum_));
     progressDrawn_ = true;
 }
 

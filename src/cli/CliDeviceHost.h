@@ -1,10 +1,11 @@
 // The terminal's side of an exchange with the badge: window timers become
 // QTimers on the event loop, the tool bar's re-enabling at the end of every
 // report ends the run, and on a terminal the transfer's progress is drawn as
-// a bar. Status and message-box texts are not printed: the command prints
+// a bar on standard error. Status and message-box texts are not printed: the command prints
 // the outcome itself once the exchange has ended.
 #pragma once
 
+#include "cli/CliConsole.h"
 #include "device/ScreenParaHost.h"
 #include "device/SendSessionHost.h"
 
@@ -19,7 +20,7 @@ enum class ProgressBar { Hidden, Shown };
 
 class CliDeviceHost final : public SendSessionHost, public ScreenParaHost {
 public:
-    explicit CliDeviceHost(ProgressBar progressBar);
+    CliDeviceHost(const CliConsole& console, ProgressBar progressBar);
     ~CliDeviceHost() override;
 
     // Called with the timer's identifier each time a timer fires.
@@ -43,6 +44,7 @@ public:
 private:
     void drawProgress();
 
+    const CliConsole& console_;
     ProgressBar progressBar_;
     std::map<int, std::unique_ptr<QTimer>> timers_;
     int progressMaximum_ = 0;

@@ -2,13 +2,13 @@
 
 #include "cli/CliCommand.h"
 
-#include <cstdio>
-
 namespace tessel::cli {
 
 namespace {
 
-QString fallbackText(ExchangeResult result)
+// The words of a result whose tip the language file lacks: the table's
+// own, or English for an exchange that never ran.
+QString fallbackText(const CliConsole& console, ExchangeResult result)
 {
     switch (result) {
     case ExchangeResult::OpenFailed:
@@ -16,7 +16,7 @@ QString fallbackText(ExchangeResult result)
     case ExchangeResult::NoHandshake:
         return QStringLiteral("the badge did not answer");
     case ExchangeResult::NoReply:
-        return QStringLiteral("the badge stopped answering");
+        return console.text(CliMessage::NoReply);
     case ExchangeResult::WriteFailed:
         return QStringLiteral("writing to the badge failed");
     case ExchangeResult::TransferRefused:
@@ -36,27 +36,30 @@ QString fallbackText(ExchangeResult result)
 
 } // namespace
 
+const char* const UdevRule = "data/udev/70-k9057r-badge.rules";
+
 int finishExchange(
-    const LanguageTable& texts, ExchangeKind kind, ExchangeResult result, LinkOpenResult openResult)
+    const CliConsole& console, ExchangeKind kind, ExchangeResult result, LinkOpenResult openResult)
 {
     if (result == ExchangeResult::OpenFailed && openResult == LinkOpenResult::NoPermission) {
-        std::fprintf(stderr,
-            "tessel-cli: the badge is attached but this user may not open it: install the udev rule "
-            "data/udev/70-k9057r-badge.rules (see the README), then unplug and replug the badge\n");
+        console.error(CliMessage::NoPermission, { QLatin1String(UdevRule) });
         return ExitFailure;
     }
     if (result == ExchangeResult::OpenFailed && openResult == LinkOpenResult::NotABadge) {
-        std::fprintf(stderr, "tessel-cli: the device at --device-path is not the badge (see 'tessel-cli devices')\n");
+        console.error(CliMessage::NotABadge, { QStringLiteral("--device-path") });
         return ExitFailure;
     }
     const QString key
         = kind == ExchangeKind::Send ? SendResultTextKey(result) : ScreenParaResultTextKey(result);
-    QString text = key.isEmpty() ? QString() : texts.text(key);
+    QString text = key.isEmpty() ? QString() : console.texts().text(key);
     if (text.isEmpty())
-        text = fallbackText(result);
-    const bool success = IsSuccess(result);
-    std::fprintf(success ? stdout : stderr, "%s\n", text.toUtf8().constData());
-    return success ? ExitSuccess : ExitFailure;
+        text = fallbackText(console, result);
+    if (!IsSuccess(result)) {
+        console.error(text);
+        return ExitFailure;
+    }
+    console.outcome(text);
+    return ExitSuccess;
 }
 
 } // namespace tessel::cli

@@ -1,19 +1,22 @@
 // How a device command of tessel-cli ends: the outcome in the language
-// table's words (an English fallback where the table has none), on stdout
-// for a completed command and on stderr otherwise, and the exit status.
+// table's words, on standard error (an outcome unless quiet, a failure
+// always), and the exit status.
 #pragma once
 
+#include "cli/CliConsole.h"
 #include "device/ExchangeResult.h"
 #include "device/HidTransport.h"
-#include "i18n/LanguageTable.h"
 
 namespace tessel::cli {
+
+// The udev rule that gives the user at the desktop the badge.
+extern const char* const UdevRule;
 
 enum class ExchangeKind { Send, ScreenParameters };
 
 // Prints the outcome and returns ExitSuccess or ExitFailure. A badge that is
 // attached but not accessible is told apart from a missing one.
 int finishExchange(
-    const LanguageTable& texts, ExchangeKind kind, ExchangeResult result, LinkOpenResult openResult);
+    const CliConsole& console, ExchangeKind kind, ExchangeResult result, LinkOpenResult openResult);
 
 } // namespace tessel::cli

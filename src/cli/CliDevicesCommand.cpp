@@ -2,14 +2,13 @@
 // number, product, separated by tabs) or as a JSON array, so that a script
 // can pick one for --device-path.
 #include "cli/CliCommand.h"
-#include "cli/CliDevice.h"
-#include "cli/CliOptions.h"
+#include "cli/CliDeviceOutcome.h"
+#include "cli/CliTerminalText.h"
 #include "device/AttachedBadges.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <cstdio>
 
 namespace tessel::cli {
 
@@ -19,78 +18,78 @@ enum class ListFormat { Lines, Json };
 
 // What the user needs to know to see or use the badges; nothing is wrong
 // with an empty list as such.
-void explainListing(const BadgeListing& listing)
+void explainListing(const CliConsole& console, const BadgeListing& listing)
 {
     switch (listing.problem) {
     case ListingProblem::NoHidLibrary:
-        printError(QStringLiteral("the USB HID library could not be started: no badge can be listed"));
+        console.error(CliMessage::NoHidLibrary);
         return;
     case ListingProblem::NoHidrawNodes:
-        printError(QStringLiteral("no hidraw devices in /dev: the kernel's hidraw driver is not loaded, or "
-                                  "this system does not see the machine's USB devices"));
+        console.error(CliMessage::NoHidraw);
         return;
     case ListingProblem::None:
         break;
     }
     if (listing.badges.empty())
-        printError(QStringLiteral("no badge attached"));
+        console.outcome(console.text(CliMessage::NoBadgeAttached));
     for (const AttachedBadge& badge : listing.badges)
         if (badge.access == BadgeAccess::NoAccess)
-            printError(QStringLiteral("%1: this user may not open it: install the udev rule "
-                                      "data/udev/70-k9057r-badge.rules (see the README), then unplug and "
-                                      "replug the badge")
-                           .arg(badge.path));
+            console.error(CliMessage::BadgeNoAccess, { badge.path, QLatin1String(UdevRule) });
 }
 
-void printBadges(const std::vector<AttachedBadge>& badges, ListFormat format)
+void printBadges(CliConsole& console, const std::vector<AttachedBadge>& badges, ListFormat format)
 {
     if (format == ListFormat::Lines) {
-        for (const AttachedBadge& badge : badges) {
-            const QString line = QStringLiteral("%1\t%2\t%3\n").arg(badge.path, badge.serial, badge.product);
-            std::fputs(line.toUtf8().constData(), stdout);
-        }
+        for (const AttachedBadge& badge : badges)
+            console.writeText(QStringLiteral("%1\t%2\t%3\n")
+                                  .arg(escapedControls(badge.path), escapedControls(badge.serial),
+                                      escapedControls(badge.product)));
         return;
     }
     QJsonArray list;
     for (const AttachedBadge& badge : badges)
-        list.append(QJsonObject { { QStringLiteral("path"), badge.path }, { QStringLiteral("serial"), badge.serial },
-            { QStringLiteral("product"), badge.product },
+        list.append(QJsonObject { { QStringLiteral("path"), badge.path },
+            { QStringLiteral("serial"), badge.serial }, { QStringLiteral("product"), badge.product },
             { QStringLiteral("accessible"), badge.access == BadgeAccess::Usable } });
-    std::fputs(QJsonDocument(list).toJson(QJsonDocument::Indented).constData(), stdout);
+    console.writeData(QJsonDocument(list).toJson(QJsonDocument::Indented));
 }
 
-int runDevices(const QStringList& arguments)
+int runDevices(const CliCall& call)
 {
-    QStringList args = arguments;
-    const auto device = takeDeviceOptions(args);
-    if (!device)
-        return ExitUsage;
-    const ListFormat format = args.removeAll(QStringLiteral("--json")) > 0 ? ListFormat::Json : ListFormat::Lines;
-    if (!args.isEmpty()) {
-        printError(QStringLiteral("unexpected argument '%1'").arg(args.first()));
-        return ExitUsage;
-    }
-    if (!device->devicePath.isEmpty()) {
-        printError(QStringLiteral("devices lists every badge: --device-path does not apply"));
+    const ListFormat format = call.isSet(QStringLiteral("json")) ? ListFormat::Json : ListFormat::Lines;
+    const QString device = call.value(QStringLiteral("device"));
+    if (call.isSet(QStringLiteral("device")) && device != QLatin1String("usb")
+        && device != QLatin1String("sim")) {
+        call.console.error(
+            CliMessage::BadValue, { QStringLiteral("--device"), device, QStringLiteral("usb, sim") });
         return ExitUsage;
     }
     BadgeListing listing;
-    if (device->kind == DeviceKind::Simulator)
+    if (device == QLatin1String("sim"))
         listing.badges.push_back(SimulatedBadge());
     else
         listing = ListAttachedBadges();
-    explainListing(listing);
-    printBadges(listing.badges, format);
+    explainListing(call.console, listing);
+    printBadges(call.console, listing.badges, format);
     return ExitSuccess;
 }
 
-const CliCommandRegistration devicesCommand({ "devices", "[--json] [--device usb|sim]", runDevices,
-    "Lists every attached badge, one line each: hidraw path, serial number and\n"
-    "product, separated by tabs; a path goes to --device-path. Exits 0 also when\n"
-    "there is none, and says on standard error what keeps a badge from being seen\n"
-    "or used.\n"
-    "  --json          an array of objects with path, serial, product, accessible\n"
-    "  --device sim    list the simulated badge\n" });
+// Listing exchanges nothing with a badge: the simulator's files and faults
+// do not apply and are refused as unknown options.
+const CliCommandRegistration devicesCommand({
+    .name = "devices",
+    .usage = "[--json] [--device usb|sim]",
+    .help = "Lists every attached badge, one line each: hidraw path, serial number and\n"
+            "product, separated by tabs; a path goes to --device-path. Exits 0 also when\n"
+            "there is none, and says on standard error what keeps a badge from being seen\n"
+            "or used.\n"
+            "  --json          a UTF-8 JSON array of objects: path, serial, product\n"
+            "                  (strings) and accessible (boolean: this user may open it)\n"
+            "  --device sim    list the simulated badge\n",
+    .options
+    = { { { QStringLiteral("json") } }, { { QStringLiteral("device") }, QStringLiteral("usb|sim") } },
+    .run = runDevices,
+});
 
 } // namespace
 

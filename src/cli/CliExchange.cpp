@@ -3,7 +3,6 @@
 #include "cli/CliCommand.h"
 #include "cli/CliDeviceHost.h"
 #include "cli/CliDeviceOutcome.h"
-#include "cli/CliOptions.h"
 #include "device/SendSession.h"
 #include "render/DeviceImage.h"
 
@@ -19,8 +18,7 @@ bool serialChosen(const CliContext& context)
 {
     if (context.data.commType == 0)
         return false;
-    printError(QStringLiteral("the serial interface is chosen in app.xml (commType %1): nothing was sent")
-                   .arg(context.data.commType));
+    context.console.error(CliMessage::SerialChosen, { QString::number(context.data.commType) });
     return true;
 }
 
@@ -36,23 +34,26 @@ int runOnDevice(CliContext& context, const DeviceOptions& options, const Exchang
 
 int runSendSession(CliContext& context, CliDevice& device, DeviceOperation operation)
 {
-    const ProgressBar bar = operation == DeviceOperation::Send && isatty(fileno(stdout)) != 0
+    const ProgressBar bar = operation == DeviceOperation::Send && isatty(fileno(stderr)) != 0
+            && context.console.verbosity() == Verbosity::Normal
         ? ProgressBar::Shown
         : ProgressBar::Hidden;
-    CliDeviceHost host(bar);
+    CliDeviceHost host(context.console, bar);
     const AppData& data = context.data;
-    SendSession session(data, context.texts, device.link(), host,
-        [&data](const ScreenGeometry& geometry) { return BuildDeviceImage(data, geometry, data.paths.dataDir); });
+    SendSession session(data, context.texts, device.link(), host, [&data](const ScreenGeometry& geometry) {
+        return BuildDeviceImage(data, geometry, data.paths.dataDir);
+    });
     QEventLoop loop;
     host.onTimer = [&session](int id) { session.OnTimer(id); };
     host.onEnded = [&loop] { loop.quit(); };
     session.RunDeviceCommand(operation);
     if (session.running())
         loop.exec();
-    const bool filesWritten = device.writeSimulatorFiles();
-    const int status
-        = finishExchange(context.texts, ExchangeKind::Send, session.result(), session.openResult());
-    return filesWritten ? status : ExitFailure;
+    // A file that cannot be written fails the command: no outcome may then
+    // tell of success.
+    if (!device.writeSimulatorFiles(context.console))
+        return ExitFailure;
+    return finishExchange(context.console, ExchangeKind::Send, session.result(), session.openResult());
 }
 
 } // namespace tessel::cli

@@ -19,7 +19,8 @@ int runOnDevice(CliContext& context, const DeviceOptions& options, const Exchang
 
 // One send session (search, clear, brightness, send of the programs in
 // context.data) to its end; prints the outcome and returns the exit status.
-// A send draws a progress bar when standard output is a terminal.
+// A send draws a progress bar on standard error when it is a terminal and
+// the run is not quiet.
 int runSendSession(CliContext& context, CliDevice& device, DeviceOperation operation);
 
 } // namespace tessel::cli

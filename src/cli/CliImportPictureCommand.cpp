@@ -2,10 +2,14 @@
 // BMP of the screen's height whose pixels are black or pure LED colours, so
 // that an image program shows it on the badge exactly as converted.
 #include "cli/CliCommand.h"
+#include "cli/CliContext.h"
 #include "cli/CliOptions.h"
+#include "files/FileMessages.h"
+#include "model/AppData.h"
 #include "render/LedPicture.h"
 #include "render/PictureFile.h"
 
+#include <QTemporaryFile>
 #include <optional>
 
 namespace tessel::cli {
@@ -13,92 +17,91 @@ namespace tessel::cli {
 namespace {
 
 struct Options {
-    QString input;
     QString output;
     LedPictureOptions conversion;
-    bool hasScreen = false;
 };
 
-std::optional<Options> parseOptions(const QStringList& args)
+std::optional<Options> optionsOf(const CliCall& call)
 {
-    Options options;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == QLatin1String("-o") && hasValue) {
-            options.output = args[++i];
-        } else if (arg == QLatin1String("--screen") && hasValue) {
-            // The columns are checked, but only the rows matter.
-            const auto screen = parseScreenOption(args[++i]);
-            if (!screen)
-                return std::nullopt;
-            options.conversion.rows = screen->rows;
-            options.hasScreen = true;
-        } else if (arg == QLatin1String("--planes") && hasValue) {
-            const auto planes = parseNumber(args[++i], 0, MaxExtraPlanes);
-            if (!planes) {
-                printError(QStringLiteral("--planes wants 0, 1 or 2: '%1'").arg(args[i]));
-                return std::nullopt;
-            }
-            options.conversion.extraPlanes = *planes;
-        } else if (arg == QLatin1String("--threshold") && hasValue) {
-            const auto threshold = parseNumber(args[++i], 0, 255);
-            if (!threshold) {
-                printError(QStringLiteral("--threshold wants a level from 0 to 255: '%1'").arg(args[i]));
-                return std::nullopt;
-            }
-            options.conversion.threshold = *threshold;
-        } else if (arg == QLatin1String("--dither")) {
-            options.conversion.dithering = Dithering::ErrorDiffusion;
-        } else if (arg == QLatin1String("--invert")) {
-            options.conversion.inversion = Inversion::Inverted;
-        } else if (!arg.startsWith(u'-') && options.input.isEmpty()) {
-            options.input = arg;
-        } else {
-            printError(QStringLiteral("unexpected argument '%1'").arg(arg));
-            return std::nullopt;
-        }
-    }
-    if (options.input.isEmpty() || options.output.isEmpty() || !options.hasScreen) {
-        printError(QStringLiteral("a picture, --screen RxC and -o OUTPUT.bmp are needed"));
+    if (!call.isSet(QStringLiteral("screen")) || !call.isSet(QStringLiteral("o"))) {
+        call.usageError(CliMessage::MissingArgument, { QStringLiteral("--screen RxC -o OUTPUT.bmp") });
         return std::nullopt;
     }
+    Options options { call.value(QStringLiteral("o")), {} };
+    bool bad = false;
+    // The columns are checked, but only the rows matter.
+    if (const auto screen = screenOption(call, &bad))
+        options.conversion.rows = screen->rows;
+    if (const auto planes = numberOption(call, QStringLiteral("planes"), 0, MaxExtraPlanes, &bad))
+        options.conversion.extraPlanes = *planes;
+    if (const auto threshold = numberOption(call, QStringLiteral("threshold"), 0, 255, &bad))
+        options.conversion.threshold = *threshold;
+    if (call.isSet(QStringLiteral("dither")))
+        options.conversion.dithering = Dithering::ErrorDiffusion;
+    if (call.isSet(QStringLiteral("invert")))
+        options.conversion.inversion = Inversion::Inverted;
+    if (bad)
+        return std::nullopt;
     return options;
 }
 
-QString reasonOf(LedPictureError error, const QString& path)
+int failedPicture(const CliCall& call, LedPictureError error, const QString& path)
 {
     switch (error) {
     case LedPictureError::TooLarge:
-        return QStringLiteral("'%1' is too large to decode").arg(path);
+        call.console.error(CliMessage::PictureTooLarge, { path });
+        break;
     case LedPictureError::TooWide:
-        return QStringLiteral("'%1' at the screen's height would be wider than %2 columns")
-            .arg(path)
-            .arg(MaxLedPictureColumns);
+        call.console.error(CliMessage::PictureTooWide, { path, QString::number(MaxLedPictureColumns) });
+        break;
     default:
-        return QStringLiteral("'%1' is missing or not a picture").arg(path);
+        call.console.error(CliMessage::PictureUnreadable, { path });
+        break;
     }
+    return ExitFailure;
 }
 
-int importPicture(const QStringList& args)
+int importPicture(const CliCall& call)
 {
-    const auto options = parseOptions(args);
+    const auto options = optionsOf(call);
     if (!options)
         return ExitUsage;
-    const ScaledPicture scaled = LoadScaledPicture(options->input, options->conversion.rows);
-    if (scaled.error != LedPictureError::None) {
-        printError(reasonOf(scaled.error, options->input));
+    const QString& argument = call.arguments.at(0);
+    QTemporaryFile standardInput;
+    const auto input = inputFile(call.console, argument, standardInput);
+    if (!input)
         return ExitFailure;
-    }
+    const ScaledPicture scaled = LoadScaledPicture(*input, options->conversion.rows);
+    if (scaled.error != LedPictureError::None)
+        return failedPicture(call, scaled.error, argument);
     if (!WriteLedPicture(ReduceToLeds(scaled.picture, options->conversion), options->output)) {
-        printError(QStringLiteral("cannot write '%1'").arg(options->output));
+        call.console.error(
+            writeFailedMessage(call.console.texts(), systemLanguageId(), options->output, QString()));
         return ExitFailure;
     }
     return ExitSuccess;
 }
 
-const CliCommandRegistration importPictureRegistration({ "import-picture",
-    "IN --screen RxC [--planes P] [--threshold T] [--dither] [--invert] -o OUT.bmp", importPicture });
+const CliCommandRegistration importPictureRegistration({
+    .name = "import-picture",
+    .usage = "IN|- --screen RxC [--planes P] [--threshold T] [--dither] [--invert] -o OUT.bmp",
+    .help = "Turns a picture (BMP, GIF, PNG or JPEG; the first frame; - for standard\n"
+            "input) into a BMP as high as the screen whose pixels are black or pure LED\n"
+            "colours, so that an image program shows it exactly as converted.\n"
+            "  --screen RxC     the screen; its rows are the picture's height\n"
+            "  --planes P       extra colour planes, 0-2 (default 0: red only)\n"
+            "  --threshold T    the brightness from which an LED lights, 0-255\n"
+            "  --dither         spread the rounding error over neighbouring LEDs\n"
+            "  --invert         light the dark parts instead of the bright ones\n"
+            "  -o FILE          the BMP to write\n",
+    .options = { { { QStringLiteral("screen") }, QStringLiteral("RxC") },
+        { { QStringLiteral("planes") }, QStringLiteral("P") },
+        { { QStringLiteral("threshold") }, QStringLiteral("T") }, { { QStringLiteral("dither") } },
+        { { QStringLiteral("invert") } },
+        { { QStringLiteral("o"), QStringLiteral("output") }, QStringLiteral("FILE") } },
+    .arguments = { 1, 1, QStringLiteral("IN") },
+    .run = importPicture,
+});
 
 } // namespace
 

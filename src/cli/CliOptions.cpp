@@ -1,14 +1,8 @@
 #include "cli/CliOptions.h"
 
 #include <QRegularExpression>
-#include <cstdio>
 
 namespace tessel::cli {
-
-void printError(const QString& message)
-{
-    std::fprintf(stderr, "tessel-cli: %s\n", message.toUtf8().constData());
-}
 
 std::optional<int> parseNumber(const QString& text, int low, int high)
 {
@@ -19,18 +13,36 @@ std::optional<int> parseNumber(const QString& text, int low, int high)
     return value;
 }
 
-std::optional<Screen> parseScreenOption(const QString& text)
+void badValue(const CliCall& call, const QString& option, const QString& allowed)
+{
+    call.console.error(CliMessage::BadValue, { typedOption(option), call.value(option), allowed });
+}
+
+std::optional<int> numberOption(const CliCall& call, const QString& option, int low, int high, bool* bad)
+{
+    if (!call.isSet(option))
+        return std::nullopt;
+    const auto value = parseNumber(call.value(option), low, high);
+    if (!value) {
+        badValue(call, option, QStringLiteral("%1-%2").arg(low).arg(high));
+        *bad = true;
+    }
+    return value;
+}
+
+std::optional<Screen> screenOption(const CliCall& call, bool* bad)
 {
     constexpr int MaxRows = 255;
     constexpr int MaxColumns = 2047;
-    const QStringList parts = text.split(QRegularExpression(QStringLiteral("[xX]")));
+    const QString option = QStringLiteral("screen");
+    if (!call.isSet(option))
+        return std::nullopt;
+    const QStringList parts = call.value(option).split(QRegularExpression(QStringLiteral("[xX]")));
     const auto rows = parts.size() == 2 ? parseNumber(parts[0], 1, MaxRows) : std::nullopt;
     const auto columns = parts.size() == 2 ? parseNumber(parts[1], 1, MaxColumns) : std::nullopt;
     if (!rows || !columns) {
-        printError(QStringLiteral("--screen wants ROWSxCOLUMNS, rows 1-%1, columns 1-%2: '%3'")
-                       .arg(MaxRows)
-                       .arg(MaxColumns)
-                       .arg(text));
+        badValue(call, option, QStringLiteral("ROWSxCOLUMNS, 1-%1 x 1-%2").arg(MaxRows).arg(MaxColumns));
+        *bad = true;
         return std::nullopt;
     }
     return Screen { *rows, *columns };

@@ -2,16 +2,23 @@
 // wrong with them.
 #pragma once
 
+#include "cli/CliCommand.h"
+
 #include <QString>
 #include <optional>
 
 namespace tessel::cli {
 
-// Prints "tessel-cli: <message>" on stderr.
-void printError(const QString& message);
-
 // A decimal number from low to high; nothing for other text.
 std::optional<int> parseNumber(const QString& text, int low, int high);
+
+// Prints that the option's value is not one it takes; `allowed` says which
+// are (e.g. "0-30").
+void badValue(const CliCall& call, const QString& option, const QString& allowed);
+
+// The option's value as a number from low to high: nothing when the option
+// is not given; *bad set (and the reason printed) for another value.
+std::optional<int> numberOption(const CliCall& call, const QString& option, int low, int high, bool* bad);
 
 // A screen given as "RxC", e.g. "12x48".
 struct Screen {
@@ -19,7 +26,8 @@ struct Screen {
     int columns = 0;
 };
 
-// The value of --screen; on bad text prints what it wants and gives nothing.
-std::optional<Screen> parseScreenOption(const QString& text);
+// The value of --screen: nothing when it is not given; *bad set (and the
+// reason printed) for bad text.
+std::optional<Screen> screenOption(const CliCall& call, bool* bad);
 
 } // namespace tessel::cli

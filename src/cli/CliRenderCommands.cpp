@@ -3,6 +3,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
 #include "cli/CliOptions.h"
+#include "files/FileMessages.h"
 #include "render/BmpWriter.h"
 #include "render/DeviceImage.h"
 #include "render/PreviewPicture.h"
@@ -26,45 +27,18 @@ struct Options {
     std::optional<int> planes;
 };
 
-enum class Accepts : uint8_t { ProgramNumber, Planes };
-
-// Reads the command's arguments; prints the reason and returns nothing on
-// bad usage.
-std::optional<Options> parseOptions(const QStringList& args, Accepts accepts)
+// The command's options; nothing (with the reason printed) for a bad value.
+std::optional<Options> optionsOf(const CliCall& call)
 {
-    Options options;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == QLatin1String("-o") && hasValue) {
-            options.output = args[++i];
-        } else if (arg == QLatin1String("--screen") && hasValue) {
-            options.screen = parseScreenOption(args[++i]);
-            if (!options.screen)
-                return std::nullopt;
-        } else if (arg == QLatin1String("-p") && accepts == Accepts::ProgramNumber && hasValue) {
-            options.program = parseNumber(args[++i], 1, std::numeric_limits<int>::max());
-            if (!options.program) {
-                printError(QStringLiteral("-p wants a program number from 1: '%1'").arg(args[i]));
-                return std::nullopt;
-            }
-        } else if (arg == QLatin1String("--planes") && accepts == Accepts::Planes && hasValue) {
-            options.planes = parseNumber(args[++i], 0, MaxExtraPlanes);
-            if (!options.planes) {
-                printError(QStringLiteral("--planes wants 0, 1 or 2: '%1'").arg(args[i]));
-                return std::nullopt;
-            }
-        } else if (!arg.startsWith(u'-') && options.programFile.isEmpty()) {
-            options.programFile = arg;
-        } else {
-            printError(QStringLiteral("unexpected argument '%1'").arg(arg));
-            return std::nullopt;
-        }
-    }
-    if (options.programFile.isEmpty() || options.output.isEmpty()) {
-        printError(QStringLiteral("a program file and -o OUTPUT are needed"));
+    Options options { call.arguments.at(0), call.value(QStringLiteral("o")), {}, {}, {} };
+    bool bad = false;
+    options.screen = screenOption(call, &bad);
+    if (call.command.name == std::string_view("render"))
+        options.program = numberOption(call, QStringLiteral("p"), 1, std::numeric_limits<int>::max(), &bad);
+    else
+        options.planes = numberOption(call, QStringLiteral("planes"), 0, MaxExtraPlanes, &bad);
+    if (bad)
         return std::nullopt;
-    }
     return options;
 }
 
@@ -77,35 +51,28 @@ Screen screenOf(const Options& options, const AppData& data)
     return Screen { preview.rows, preview.columns };
 }
 
-QString kindName(uint8_t type)
-{
-    switch (ItemKind(type)) {
-    case ItemKind::Animation:
-        return QStringLiteral("an animation program");
-    case ItemKind::Time:
-        return QStringLiteral("a time program");
-    case ItemKind::Count:
-        return QStringLiteral("a count program");
-    default:
-        return QStringLiteral("a program of type %1").arg(type);
-    }
-}
-
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
+int writeFailed(const CliContext& context, const QString& path)
+{
+    context.console.error(writeFailedMessage(context.texts, context.data.lanID, path, QString()));
+    return ExitFailure;
+}
+
 // The common start of render and image: the arguments, the editor's
 // settings, and the program file read into them; then `run`.
-int runWithProgram(
-    const QStringList& args, Accepts accepts, int (*run)(const Options& options, CliContext& context))
+int runWithProgram(const CliCall& call, int (*run)(const Options& options, CliContext& context))
 {
-    const auto options = parseOptions(args, accepts);
+    if (!call.isSet(QStringLiteral("o")))
+        return call.usageError(CliMessage::MissingArgument, { QStringLiteral("-o OUTPUT") });
+    const auto options = optionsOf(call);
     if (!options)
         return ExitUsage;
-    CliContext context;
+    CliContext context(call.console);
     initCliContext(context);
     if (const int status = readProgramArgument(context, options->programFile); status != ExitSuccess)
         return status;
@@ -117,35 +84,32 @@ int renderProgram(const Options& options, CliContext& context)
     const AppData& data = context.data;
     const int number = options.program.value_or(1);
     if (number > int(data.programs.size())) {
-        printError(QStringLiteral("-p %1: the file holds %2 programs").arg(number).arg(data.programs.size()));
+        context.console.error(
+            CliMessage::NoSuchProgram, { QString::number(number), QString::number(data.programs.size()) });
         return ExitUsage;
     }
     const Program& program = *data.programs[number - 1];
     const bool hasPicture = (program.type == uint8_t(ItemKind::Text) && program.text())
         || (program.type == uint8_t(ItemKind::Image) && program.image());
     if (!hasPicture) {
-        printError(QStringLiteral("program %1 is %2, which has no preview picture")
-                       .arg(number)
-                       .arg(kindName(program.type)));
+        context.console.error(
+            CliMessage::NoPreview, { QString::number(number), QString::number(program.type) });
         return ExitFailure;
     }
     const Screen screen = screenOf(options, data);
     const QImage picture
         = PreviewImage(data, program, BadgeGeometry(screen.rows, screen.columns, 0), data.paths.dataDir);
     if (picture.isNull() && program.image()) {
-        printError(QStringLiteral("program %1: the picture file '%2' is missing or not a picture")
-                       .arg(number)
-                       .arg(program.image()->fileName));
+        context.console.error(
+            CliMessage::PictureMissing, { QString::number(number), program.image()->fileName });
         return ExitFailure;
     }
     if (picture.isNull()) {
-        printError(QStringLiteral("program %1: the screen of \"app.xml\" has no columns").arg(number));
+        context.console.error(CliMessage::NoColumns, { QString::number(number) });
         return ExitFailure;
     }
-    if (!WriteBmp32(picture, options.output)) {
-        printError(QStringLiteral("cannot write '%1'").arg(options.output));
-        return ExitFailure;
-    }
+    if (!WriteBmp32(picture, options.output))
+        return writeFailed(context, options.output);
     return ExitSuccess;
 }
 
@@ -155,36 +119,47 @@ int writeDeviceImage(const Options& options, CliContext& context)
     const ScreenGeometry geometry = BadgeGeometry(screen.rows, screen.columns, options.planes.value_or(0));
     const DeviceImageBuild build = BuildDeviceImage(context.data, geometry, context.data.paths.dataDir);
     if (build.tooManyPrograms) {
-        printError(QStringLiteral("more than %1 programs to send: the badge counts at most %1")
-                       .arg(MaxEncodedPrograms));
+        context.console.error(CliMessage::TooManyPrograms, { QString::number(MaxEncodedPrograms) });
         return ExitFailure;
     }
     if (build.tooLarge) {
-        printError(QStringLiteral("the device image would exceed %1 bytes, more than a send can transfer")
-                       .arg(MaxDeviceImageBytes));
+        context.console.error(CliMessage::ImageTooLarge, { QString::number(MaxDeviceImageBytes) });
         return ExitFailure;
     }
     if (build.bytes.size() <= GlobalHeaderSize) {
-        printError(context.texts.tip(23));
+        context.console.error(context.texts.tip(23));
         return ExitFailure;
     }
-    if (!writeFile(options.output, build.bytes)) {
-        printError(QStringLiteral("cannot write '%1'").arg(options.output));
-        return ExitFailure;
-    }
+    if (!writeFile(options.output, build.bytes))
+        return writeFailed(context, options.output);
     return ExitSuccess;
 }
 
-const CliCommandRegistration renderRegistration({ "render", "FILE.led [-p N] [--screen RxC] -o OUT.bmp",
-    [](const QStringList& args) { return runWithProgram(args, Accepts::ProgramNumber, renderProgram); },
-    "Writes the preview picture of one program as a 32-bit BMP.\n"
-    "  -p N            the program, from 1 (default 1)\n"
-    "  --screen RxC    rows x columns (default: the screen of app.xml)\n" });
-const CliCommandRegistration imageRegistration({ "image", "FILE.led [--screen RxC] [--planes P] -o OUT.bin",
-    [](const QStringList& args) { return runWithProgram(args, Accepts::Planes, writeDeviceImage); },
-    "Writes the device image a send would transfer to the badge.\n"
-    "  --screen RxC    rows x columns (default: the screen of app.xml)\n"
-    "  --planes P      extra colour planes, 0-2 (default 0)\n" });
+const CliOption ScreenOption { { QStringLiteral("screen") }, QStringLiteral("RxC") };
+const CliOption OutputOption { { QStringLiteral("o"), QStringLiteral("output") }, QStringLiteral("FILE") };
+
+const CliCommandRegistration renderRegistration({
+    .name = "render",
+    .usage = "FILE.led|- [-p N] [--screen RxC] -o OUT.bmp",
+    .help = "Writes the preview picture of one program as a 32-bit BMP, one pixel per LED.\n"
+            "  -p N            the program, from 1 (default 1)\n"
+            "  --screen RxC    rows x columns, 1-255 x 1-2047 (default: the screen of app.xml)\n"
+            "  -o FILE         the picture to write\n",
+    .options = { { { QStringLiteral("p") }, QStringLiteral("N") }, ScreenOption, OutputOption },
+    .arguments = { 1, 1, QStringLiteral("FILE.led") },
+    .run = [](const CliCall& call) { return runWithProgram(call, renderProgram); },
+});
+const CliCommandRegistration imageRegistration({
+    .name = "image",
+    .usage = "FILE.led|- [--screen RxC] [--planes P] -o OUT.bin",
+    .help = "Writes the device image a send would transfer to the badge.\n"
+            "  --screen RxC    rows x columns, 1-255 x 1-2047 (default: the screen of app.xml)\n"
+            "  --planes P      extra colour planes, 0-2 (default 0)\n"
+            "  -o FILE         the image to write\n",
+    .options = { ScreenOption, { { QStringLiteral("planes") }, QStringLiteral("P") }, OutputOption },
+    .arguments = { 1, 1, QStringLiteral("FILE.led") },
+    .run = [](const CliCall& call) { return runWithProgram(call, writeDeviceImage); },
+});
 
 } // namespace
 

@@ -17,20 +17,12 @@
 #include "render/TextRasterizer.h"
 
 #include <QFile>
-#include <cstdio>
 
 namespace tessel::cli {
 
 namespace {
 
 constexpr int MaxPoints = 100;
-
-struct SayArguments {
-    QString text; // "-": standard input
-    QString output; // -o FILE.led
-    SayChoices choices;
-    DeviceOptions device;
-};
 
 // A display setting shown as "1" ... "6": the stored index 0-5.
 std::optional<uint8_t> shownOneToSix(const QString& text)
@@ -56,125 +48,91 @@ std::optional<Alignment> alignmentOf(const QString& text)
     return std::nullopt;
 }
 
-// Stores one option that takes a value; false (with the reason printed) for
-// a bad value.
-bool takeValue(const QString& option, const QString& value, SayChoices& choices)
+// The choices of the options given; nothing (with the reason printed) for a
+// bad value.
+std::optional<SayChoices> sayChoices(const CliCall& call)
 {
-    const auto store = [&](auto& field, auto parsed, const QString& wanted) {
+    SayChoices choices;
+    bool bad = false;
+    const auto take = [&](const char* name, auto& field, auto parse, const QString& allowed) {
+        const QString option = QLatin1String(name);
+        if (bad || !call.isSet(option))
+            return;
+        const auto parsed = parse(call.value(option));
         if (!parsed) {
-            printError(QStringLiteral("%1 wants %2: '%3'").arg(option, wanted, value));
-            return false;
+            badValue(call, option, allowed);
+            bad = true;
+            return;
         }
         field = *parsed;
-        return true;
     };
-    if (option == QLatin1String("--effect"))
-        return store(choices.action, inRange(value, 0, 30), QStringLiteral("an entry effect 0-30"));
-    if (option == QLatin1String("--speed"))
-        return store(choices.speed, shownOneToSix(value), QStringLiteral("1-6"));
-    if (option == QLatin1String("--stay"))
-        return store(choices.stay, shownOneToSix(value), QStringLiteral("1-6"));
-    if (option == QLatin1String("--exit"))
-        return store(choices.exitType, inRange(value, 0, 1), QStringLiteral("an exit effect 0-1"));
-    if (option == QLatin1String("--loops")) {
-        const auto loops = parseNumber(value, 1, 255);
-        return store(choices.playCount, loops ? std::optional<uint8_t>(*loops - 1) : std::nullopt,
-            QStringLiteral("a number of plays 1-255"));
-    }
-    if (option == QLatin1String("--border"))
-        return store(choices.borderType, inRange(value, 0, 4), QStringLiteral("a border 0-4"));
-    if (option == QLatin1String("--font")) {
-        const QString face = normalizedFaceName(value);
-        return store(choices.face, face.isEmpty() ? std::nullopt : std::optional<QString>(face),
-            QStringLiteral("a font face"));
-    }
-    if (option == QLatin1String("--size")) {
-        const auto points = parseNumber(value, 1, MaxPoints);
-        return store(choices.twips, points ? std::optional<int>(*points * TwipsPerPoint) : std::nullopt,
-            QStringLiteral("a size in points, 1-%1").arg(MaxPoints));
-    }
-    if (option == QLatin1String("--colour"))
-        return store(choices.textColour, parseColour(value), QString::fromLatin1(ColourNamesHelp));
-    if (option == QLatin1String("--background"))
-        return store(choices.backColour, parseColour(value), QString::fromLatin1(ColourNamesHelp));
-    return store(choices.alignment, alignmentOf(value), QStringLiteral("left, centre or right"));
+    const auto range = [](int low, int high) {
+        return [low, high](const QString& text) { return inRange(text, low, high); };
+    };
+    take("effect", choices.action, range(0, 30), QStringLiteral("0-30"));
+    take("speed", choices.speed, shownOneToSix, QStringLiteral("1-6"));
+    take("stay", choices.stay, shownOneToSix, QStringLiteral("1-6"));
+    take("exit", choices.exitType, range(0, 1), QStringLiteral("0-1"));
+    take(
+        "loops", choices.playCount,
+        [](const QString& text) {
+            const auto loops = parseNumber(text, 1, 255);
+            return loops ? std::optional<uint8_t>(*loops - 1) : std::nullopt;
+        },
+        QStringLiteral("1-255"));
+    take("border", choices.borderType, range(0, 4), QStringLiteral("0-4"));
+    take(
+        "font", choices.face,
+        [](const QString& text) {
+            const QString face = normalizedFaceName(text);
+            return face.isEmpty() ? std::nullopt : std::optional<QString>(face);
+        },
+        QStringLiteral("a font face"));
+    take(
+        "size", choices.twips,
+        [](const QString& text) {
+            const auto points = parseNumber(text, 1, MaxPoints);
+            return points ? std::optional<int>(*points * TwipsPerPoint) : std::nullopt;
+        },
+        QStringLiteral("1-%1").arg(MaxPoints));
+    take("colour", choices.textColour, parseColour, QString::fromLatin1(ColourNamesHelp));
+    take("background", choices.backColour, parseColour, QString::fromLatin1(ColourNamesHelp));
+    take("align", choices.alignment, alignmentOf, QStringLiteral("left, centre, right"));
+    if (bad)
+        return std::nullopt;
+    choices.bold = call.isSet(QStringLiteral("bold"));
+    choices.italic = call.isSet(QStringLiteral("italic"));
+    choices.arabic = call.isSet(QStringLiteral("arabic"));
+    return choices;
 }
 
-std::optional<SayArguments> parseSayArguments(const QStringList& args)
-{
-    static const QStringList valued = { QStringLiteral("--effect"), QStringLiteral("--speed"),
-        QStringLiteral("--stay"), QStringLiteral("--exit"), QStringLiteral("--loops"), QStringLiteral("--border"),
-        QStringLiteral("--font"), QStringLiteral("--size"), QStringLiteral("--colour"),
-        QStringLiteral("--background"), QStringLiteral("--align") };
-    QStringList rest = args;
-    const auto device = takeDeviceOptions(rest);
-    if (!device)
-        return std::nullopt;
-    SayArguments parsed { {}, {}, {}, *device };
-    bool textGiven = false;
-    for (int i = 0; i < rest.size(); ++i) {
-        const QString& arg = rest[i];
-        if (valued.contains(arg) || arg == QLatin1String("-o")) {
-            if (i + 1 >= rest.size()) {
-                printError(QStringLiteral("%1 wants a value").arg(arg));
-                return std::nullopt;
-            }
-            const QString& value = rest[++i];
-            if (arg == QLatin1String("-o"))
-                parsed.output = value;
-            else if (!takeValue(arg, value, parsed.choices))
-                return std::nullopt;
-        } else if (arg == QLatin1String("--bold")) {
-            parsed.choices.bold = true;
-        } else if (arg == QLatin1String("--italic")) {
-            parsed.choices.italic = true;
-        } else if (arg == QLatin1String("--arabic")) {
-            parsed.choices.arabic = true;
-        } else if (arg == QLatin1String("--") && i + 1 < rest.size() && !textGiven) {
-            parsed.text = rest[++i]; // a text that starts with "-"
-            textGiven = true;
-        } else if ((arg == QLatin1String("-") || !arg.startsWith(u'-')) && !textGiven) {
-            parsed.text = arg;
-            textGiven = true;
-        } else {
-            printError(QStringLiteral("unexpected argument '%1'").arg(arg));
-            return std::nullopt;
-        }
-    }
-    if (!textGiven) {
-        printError(QStringLiteral("say wants a text, or - for standard input"));
-        return std::nullopt;
-    }
-    const bool deviceOptionsGiven = rest.size() != args.size();
-    if (!parsed.output.isEmpty() && deviceOptionsGiven) {
-        printError(QStringLiteral("-o writes a program file and sends nothing: it does not go with the device "
-                                  "options"));
-        return std::nullopt;
-    }
-    return parsed;
-}
-
-QString readText(const QString& argument, int32_t lanID)
+// The text of the argument, or of standard input for "-": at most
+// MaxStandardInputBytes. Nothing, with the reason printed, when standard
+// input is larger.
+std::optional<QString> readText(const CliConsole& console, const QString& argument, int32_t lanID)
 {
     if (argument != QLatin1String("-"))
         return argument;
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly))
-        return {};
-    return decodeSayInput(input.readAll(), lanID);
+        return QString();
+    const QByteArray bytes = input.read(MaxStandardInputBytes + 1);
+    if (bytes.size() > MaxStandardInputBytes) {
+        console.error(CliMessage::InputTooLarge, { QString::number(MaxStandardInputBytes >> 20) });
+        return std::nullopt;
+    }
+    return decodeSayInput(bytes, lanID);
 }
 
 // Text beyond the canvas is not drawn: say so, and send what there is.
-void warnWhenCut(const AppData& data, const Program& program)
+void warnWhenCut(const CliConsole& console, const AppData& data, const Program& program)
 {
     const TextItem& item = *program.text();
     const QImage strip = RasterizeText(PreviewGeometry(data.screenPara), item,
         RichTextFromSave(item.save, ansiCodePageForLanguage(data.lanID)), data.paths.dataDir);
     if (strip.width() > CanvasColumns)
-        printError(QStringLiteral("warning: the text is %1 columns wide; a text program shows at most %2, "
-                                  "the rest is cut off")
-                       .arg(strip.width())
-                       .arg(CanvasColumns));
+        console.error(
+            CliMessage::TextCut, { QString::number(strip.width()), QString::number(CanvasColumns) });
 }
 
 int writeSayFile(CliContext& context, const QString& output)
@@ -183,57 +141,88 @@ int writeSayFile(CliContext& context, const QString& output)
     QString reason;
     if (writeProgramFile(context.data, target, &reason))
         return ExitSuccess;
-    const QString message
-        = writeFailedMessage(context.data.lanID, resolveProgramPath(context.data, target), reason);
-    std::fprintf(stderr, "%s\n", message.toUtf8().constData());
+    context.console.error(withReason(writeFailedMessage(context.texts, context.data.lanID,
+                                         resolveProgramPath(context.data, target), QString()),
+        reason));
     return ExitFailure;
 }
 
-int runSay(const QStringList& args)
+int runSay(const CliCall& call)
 {
-    const auto parsed = parseSayArguments(args);
-    if (!parsed)
+    const auto choices = sayChoices(call);
+    if (!choices)
         return ExitUsage;
-    CliContext context;
+    const QString output = call.value(QStringLiteral("o"));
+    if (call.isSet(QStringLiteral("o")) && deviceOptionGiven(call))
+        return call.usageError(
+            CliMessage::Conflict, { QStringLiteral("-o"), QStringLiteral("DEVICE OPTIONS") });
+    const auto device = deviceOptions(call);
+    if (!device)
+        return ExitUsage;
+    CliContext context(call.console);
     initCliContext(context);
-    const QString text = sayText(readText(parsed->text, context.data.lanID));
+    const auto read = readText(call.console, call.arguments.first(), context.data.lanID);
+    if (!read)
+        return ExitFailure;
+    // Empty is a failure however the text came, as an argument or on
+    // standard input.
+    const QString text = sayText(*read);
     if (text.isEmpty()) {
-        printError(QStringLiteral("the text is empty: nothing was sent"));
+        call.console.error(CliMessage::EmptyText);
         return ExitFailure;
     }
-    const Program& program = makeSayProgram(context.data, context.texts, text, parsed->choices);
-    warnWhenCut(context.data, program);
-    if (!parsed->output.isEmpty())
-        return writeSayFile(context, parsed->output);
-    return runOnDevice(context, parsed->device,
-        [](CliContext& context, CliDevice& device) { return runSendSession(context, device, DeviceOperation::Send); });
+    const Program& program = makeSayProgram(context.data, context.texts, text, *choices);
+    warnWhenCut(call.console, context.data, program);
+    if (call.isSet(QStringLiteral("o")))
+        return writeSayFile(context, output);
+    return runOnDevice(context, *device, [](CliContext& context, CliDevice& device) {
+        return runSendSession(context, device, DeviceOperation::Send);
+    });
 }
 
-const CliCommandRegistration sayCommand({ "say",
-    "TEXT|- [--effect N] [--speed 1-6] [--stay 1-6] [--exit N] [--loops N] [--border N] [--font FACE] "
-    "[--size POINTS] [--colour C] [--background C] [--bold] [--italic] [--align left|centre|right] "
-    "[--arabic] [-o FILE.led] [DEVICE OPTIONS]",
-    runSay,
-    "Sends one text program made from TEXT, or from standard input with -, with\n"
-    "the settings of a new text program in the editor; icon codes such as [A001]\n"
-    "are drawn from the icon library. Line ends start new paragraphs. A text that\n"
-    "starts with - follows --: tessel-cli say -- \"-5 degrees\".\n"
-    "  --effect N        entry effect, 0-30 (default 0)\n"
-    "  --speed 1-6       effect speed (default 2)\n"
-    "  --stay 1-6        stay time (default 1)\n"
-    "  --exit N          exit effect, 0-1 (default 0)\n"
-    "  --loops N         plays, 1-255 (default 1)\n"
-    "  --border N        border, 0-4 (default 0, none)\n"
-    "  --font FACE       font face (default Arial; 宋体 in Chinese)\n"
-    "  --size POINTS     character size (default: fills the screen's rows)\n"
-    "  --colour C        text colour (default red)\n"
-    "  --background C    background colour (default black, none)\n"
-    "                    C: black, red, green, yellow, blue, purple, cyan, white or #RRGGBB\n"
-    "  --bold, --italic  bold or italic text\n"
-    "  --align A         left, centre or right (default left)\n"
-    "  --arabic          right-to-left text\n"
-    "  -o FILE.led       write the program file instead of sending\n",
-    DeviceUse::Badge });
+CliOption valued(const char* name, const char* valueName)
+{
+    return { { QLatin1String(name) }, QLatin1String(valueName) };
+}
+
+CliOption flag(const char* name)
+{
+    return { { QLatin1String(name) } };
+}
+
+const CliCommandRegistration sayCommand({
+    .name = "say",
+    .usage
+    = "TEXT|- [--effect N] [--speed 1-6] [--stay 1-6] [--exit N] [--loops N] [--border N] [--font FACE] "
+      "[--size POINTS] [--colour C] [--background C] [--bold] [--italic] [--align left|centre|right] "
+      "[--arabic] [-o FILE.led] [DEVICE OPTIONS]",
+    .help = "Sends one text program made from TEXT, or from standard input with -, with\n"
+            "the settings of a new text program in the editor; icon codes such as [A001]\n"
+            "are drawn from the icon library. Line ends start new paragraphs. A text that\n"
+            "starts with - follows --: tessel-cli say -- \"-5 degrees\".\n"
+            "  --effect N        entry effect, 0-30 (default 0)\n"
+            "  --speed 1-6       effect speed (default 2)\n"
+            "  --stay 1-6        stay time (default 1)\n"
+            "  --exit N          exit effect, 0-1 (default 0)\n"
+            "  --loops N         plays, 1-255 (default 1)\n"
+            "  --border N        border, 0-4 (default 0, none)\n"
+            "  --font FACE       font face (default Arial; 宋体 in Chinese)\n"
+            "  --size POINTS     character size (default: fills the screen's rows)\n"
+            "  --colour C        text colour (default red)\n"
+            "  --background C    background colour (default black, none)\n"
+            "                    C: black, red, green, yellow, blue, purple, cyan, white or #RRGGBB\n"
+            "  --bold, --italic  bold or italic text\n"
+            "  --align A         left, centre or right (default left)\n"
+            "  --arabic          right-to-left text\n"
+            "  -o FILE.led       write the program file instead of sending\n",
+    .options = { valued("effect", "N"), valued("speed", "1-6"), valued("stay", "1-6"), valued("exit", "N"),
+        valued("loops", "N"), valued("border", "N"), valued("font", "FACE"), valued("size", "POINTS"),
+        valued("colour", "C"), valued("background", "C"), flag("bold"), flag("italic"), valued("align", "A"),
+        flag("arabic"), { { QStringLiteral("o"), QStringLiteral("output") }, QStringLiteral("FILE.led") } },
+    .arguments = { 1, 1, QStringLiteral("TEXT") },
+    .run = runSay,
+    .deviceUse = DeviceUse::Badge,
+});
 
 } // namespace
 

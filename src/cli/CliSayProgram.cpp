@@ -50,15 +50,16 @@ RichText richTextOf(const QString& text, const CharFormat& format, const SayChoi
     RichText rich;
     rich.text = text;
     rich.formats.assign(static_cast<size_t>(text.size()), format);
-    rich.paragraphs.assign(static_cast<size_t>(text.count(QChar(ParagraphBreak))) + 1,
-        Paragraph { choices.alignment, false });
+    rich.paragraphs.assign(
+        static_cast<size_t>(text.count(QChar(ParagraphBreak))) + 1, Paragraph { choices.alignment, false });
     rich.insertionFormat = format;
     return rich;
 }
 
 } // namespace
 
-Program& makeSayProgram(AppData& data, const LanguageTable& texts, const QString& text, const SayChoices& choices)
+Program& makeSayProgram(
+    AppData& data, const LanguageTable& texts, const QString& text, const SayChoices& choices)
 {
     data.clearPrograms();
     Program& program = *data.addProgram(ItemKind::Text, texts.text(u"text"));

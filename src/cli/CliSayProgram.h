@@ -47,6 +47,7 @@ QString sayText(QString text);
 
 // Empties the list and adds the one text program of the text (not empty);
 // returns it.
-Program& makeSayProgram(AppData& data, const LanguageTable& texts, const QString& text, const SayChoices& choices);
+Program& makeSayProgram(
+    AppData& data, const LanguageTable& texts, const QString& text, const SayChoices& choices);
 
 } // namespace tessel::cli

@@ -168,6 +168,20 @@ const QStringList& LanguageTable::furtherKeys()
         QStringLiteral("undo"), QStringLiteral("redo"), QStringLiteral("serialChosen"),
         // the View menu's fitted zoom and playback
         QStringLiteral("zoomFit"), QStringLiteral("play"), QStringLiteral("playAll"), QStringLiteral("stop"),
+        // the messages of the command-line tool
+        QStringLiteral("cliTryHelp"), QStringLiteral("cliUnknownCommand"), QStringLiteral("cliUnknownOption"),
+        QStringLiteral("cliMissingValue"), QStringLiteral("cliUnexpectedValue"), QStringLiteral("cliRepeatedOption"),
+        QStringLiteral("cliUnexpectedArgument"), QStringLiteral("cliMissingArgument"), QStringLiteral("cliBadValue"),
+        QStringLiteral("cliConflict"), QStringLiteral("cliNeedsSimulator"), QStringLiteral("cliWriteError"),
+        QStringLiteral("cliInputTooLarge"), QStringLiteral("cliNoSuchProgram"), QStringLiteral("cliNoPreview"),
+        QStringLiteral("cliPictureMissing"), QStringLiteral("cliNoColumns"), QStringLiteral("cliTooManyPrograms"),
+        QStringLiteral("cliImageTooLarge"), QStringLiteral("cliEmptyText"), QStringLiteral("cliTextCut"),
+        QStringLiteral("cliPictureUnreadable"), QStringLiteral("cliPictureTooLarge"),
+        QStringLiteral("cliPictureTooWide"), QStringLiteral("cliSerialChosen"), QStringLiteral("cliNoPermission"),
+        QStringLiteral("cliNotABadge"), QStringLiteral("cliNoReply"), QStringLiteral("cliNoHidLibrary"),
+        QStringLiteral("cliNoHidraw"), QStringLiteral("cliNoBadgeAttached"), QStringLiteral("cliBadgeNoAccess"),
+        QStringLiteral("cliPlaysNothing"), QStringLiteral("cliPlaybackListCut"), QStringLiteral("cliPlaybackTooLarge"),
+        QStringLiteral("cliPlaybackCut"), QStringLiteral("cliNothingToPlay"),
     };
     // clang-format on
     return keys;
@@ -202,7 +216,8 @@ QString LanguageTable::text(QStringView key) const
 {
     const auto found = keyIndex().constFind(key.toString());
     if (found == keyIndex().cend())
-        return furtherKeys().contains(key.toString()) ? further_.value(key.toString().toCaseFolded()) : QString();
+        return furtherKeys().contains(key.toString()) ? further_.value(key.toString().toCaseFolded())
+                                                      : QString();
     return entries_[static_cast<size_t>(*found)];
 }
 

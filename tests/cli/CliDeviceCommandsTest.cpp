@@ -36,8 +36,10 @@ TEST_F(CliDeviceTest, SimulatorReceivesExactlyTheDeviceImage)
     const CliRun send = run({ "send", file("hello.led"), "--device", "sim", "--sim-dump", file("dump.bin"),
         "--sim-log", file("send.log") });
     EXPECT_EQ(send.status, 0) << send.err.toStdString();
-    EXPECT_FALSE(send.out.contains('[')) << "no progress bar off a terminal";
-    EXPECT_FALSE(send.out.trimmed().isEmpty());
+    // Standard output carries data only: the outcome goes to standard error.
+    EXPECT_TRUE(send.out.isEmpty());
+    EXPECT_FALSE(send.err.contains('[')) << "no progress bar off a terminal";
+    EXPECT_TRUE(send.err.startsWith("tessel-cli: ")) << send.err.toStdString();
     const QByteArray expected = read("image.bin");
     ASSERT_GT(expected.size(), 8);
     EXPECT_EQ(read("dump.bin"), expected);
@@ -57,7 +59,11 @@ TEST_F(CliDeviceTest, ToolCommandsAgainstTheSimulator)
 {
     CliRun result = run({ "search", "--device", "sim" });
     EXPECT_EQ(result.status, 0) << result.err.toStdString();
-    EXPECT_FALSE(result.out.trimmed().isEmpty());
+    EXPECT_TRUE(result.out.isEmpty());
+    EXPECT_FALSE(result.err.trimmed().isEmpty());
+    result = run({ "search", "-q", "--device", "sim" });
+    EXPECT_EQ(result.status, 0);
+    EXPECT_TRUE(result.err.isEmpty()) << "quiet: no outcome";
 
     result = run({ "brightness", "2", "--device", "sim", "--sim-log", file("bright.log") });
     EXPECT_EQ(result.status, 0) << result.err.toStdString();
@@ -69,7 +75,7 @@ TEST_F(CliDeviceTest, ToolCommandsAgainstTheSimulator)
 
     result = run({ "get-params", "--device", "sim" });
     EXPECT_EQ(result.status, 0) << result.err.toStdString();
-    EXPECT_TRUE(result.out.startsWith("K9057R,0,12*48,R,Low,595\n")) << result.out.toStdString();
+    EXPECT_EQ(result.out, "K9057R,0,12*48,R,Low,595\n");
 
     result = run({ "set-params", "--id", "5", "--height", "16", "--width", "80", "--rgb", "RGB", "--oe", "1",
         "--data", "5026", "--device", "sim", "--sim-log", file("set.log") });

@@ -43,7 +43,8 @@ BmpInfo infoOf(const QByteArray& bytes)
 {
     if (bytes.size() < 54 || !bytes.startsWith("BM"))
         return {};
-    return { qFromLittleEndian<int32_t>(bytes.constData() + 18), qFromLittleEndian<int32_t>(bytes.constData() + 22),
+    return { qFromLittleEndian<int32_t>(bytes.constData() + 18),
+        qFromLittleEndian<int32_t>(bytes.constData() + 22),
         qFromLittleEndian<uint16_t>(bytes.constData() + 28) };
 }
 
@@ -61,7 +62,8 @@ class CliImportPictureTest : public tessel::test::CliTest { };
 TEST_F(CliImportPictureTest, TurnsPicturesOfAnyShapeIntoScreenHighLedPictures)
 {
     write(u"dot.bmp"_qs, flatBmp(1, 1, 0, 0, 200));
-    CliRun result = run({ u"import-picture"_qs, u"dot.bmp"_qs, u"--screen"_qs, u"12x48"_qs, u"-o"_qs, u"out.bmp"_qs });
+    CliRun result
+        = run({ u"import-picture"_qs, u"dot.bmp"_qs, u"--screen"_qs, u"12x48"_qs, u"-o"_qs, u"out.bmp"_qs });
     ASSERT_EQ(result.status, 0) << result.err.constData();
     BmpInfo info = infoOf(read(u"out.bmp"_qs));
     EXPECT_EQ(info.width, 12);
@@ -84,8 +86,8 @@ TEST_F(CliImportPictureTest, TurnsPicturesOfAnyShapeIntoScreenHighLedPictures)
         u"101"_qs, u"-o"_qs, u"grey-out.bmp"_qs });
     ASSERT_EQ(result.status, 0);
     EXPECT_EQ(firstPixel(read(u"grey-out.bmp"_qs)), QByteArray("\0\0\0", 3));
-    result = run({ u"import-picture"_qs, u"grey.bmp"_qs, u"--screen"_qs, u"12x48"_qs, u"--dither"_qs, u"-o"_qs,
-        u"grey-dither.bmp"_qs });
+    result = run({ u"import-picture"_qs, u"grey.bmp"_qs, u"--screen"_qs, u"12x48"_qs, u"--dither"_qs,
+        u"-o"_qs, u"grey-dither.bmp"_qs });
     ASSERT_EQ(result.status, 0);
     EXPECT_TRUE(read(u"grey-dither.bmp"_qs).mid(54).contains('\xff'));
 }
@@ -95,28 +97,37 @@ TEST_F(CliImportPictureTest, BrokenPicturesAndBadUsageAreReported)
     QByteArray cut = flatBmp(40, 40, 0, 0, 255);
     cut.chop(2000);
     write(u"cut.bmp"_qs, cut);
-    CliRun result = run({ u"import-picture"_qs, u"cut.bmp"_qs, u"--screen"_qs, u"12x48"_qs, u"-o"_qs, u"o.bmp"_qs });
+    CliRun result
+        = run({ u"import-picture"_qs, u"cut.bmp"_qs, u"--screen"_qs, u"12x48"_qs, u"-o"_qs, u"o.bmp"_qs });
     EXPECT_EQ(result.status, 1);
     EXPECT_TRUE(result.err.contains("not a picture"));
     EXPECT_FALSE(QFile::exists(file(u"o.bmp"_qs)));
 
     write(u"text.png"_qs, "not a picture at all");
-    EXPECT_EQ(run({ u"import-picture"_qs, u"text.png"_qs, u"--screen"_qs, u"12x48"_qs, u"-o"_qs, u"o.bmp"_qs }).status, 1);
-    EXPECT_EQ(run({ u"import-picture"_qs, u"missing.png"_qs, u"--screen"_qs, u"12x48"_qs, u"-o"_qs, u"o.bmp"_qs }).status, 1);
+    EXPECT_EQ(
+        run({ u"import-picture"_qs, u"text.png"_qs, u"--screen"_qs, u"12x48"_qs, u"-o"_qs, u"o.bmp"_qs })
+            .status,
+        1);
+    EXPECT_EQ(
+        run({ u"import-picture"_qs, u"missing.png"_qs, u"--screen"_qs, u"12x48"_qs, u"-o"_qs, u"o.bmp"_qs })
+            .status,
+        1);
 
     write(u"ok.bmp"_qs, flatBmp(4, 4, 0, 0, 255));
     EXPECT_EQ(run({ u"import-picture"_qs, u"ok.bmp"_qs, u"-o"_qs, u"o.bmp"_qs }).status, 2);
-    EXPECT_EQ(run({ u"import-picture"_qs, u"ok.bmp"_qs, u"--screen"_qs, u"12"_qs, u"-o"_qs, u"o.bmp"_qs }).status, 2);
-    EXPECT_EQ(run({ u"import-picture"_qs, u"ok.bmp"_qs, u"--screen"_qs, u"12x48"_qs, u"--threshold"_qs, u"256"_qs,
-                  u"-o"_qs, u"o.bmp"_qs })
+    EXPECT_EQ(
+        run({ u"import-picture"_qs, u"ok.bmp"_qs, u"--screen"_qs, u"12"_qs, u"-o"_qs, u"o.bmp"_qs }).status,
+        2);
+    EXPECT_EQ(run({ u"import-picture"_qs, u"ok.bmp"_qs, u"--screen"_qs, u"12x48"_qs, u"--threshold"_qs,
+                      u"256"_qs, u"-o"_qs, u"o.bmp"_qs })
                   .status,
         2);
     EXPECT_EQ(run({ u"import-picture"_qs, u"ok.bmp"_qs, u"--screen"_qs, u"12x48"_qs, u"--planes"_qs, u"3"_qs,
-                  u"-o"_qs, u"o.bmp"_qs })
+                      u"-o"_qs, u"o.bmp"_qs })
                   .status,
         2);
     EXPECT_EQ(run({ u"import-picture"_qs, u"ok.bmp"_qs, u"--screen"_qs, u"12x48"_qs, u"-o"_qs,
-                  file(u"no-such-folder/o.bmp"_qs) })
+                      file(u"no-such-folder/o.bmp"_qs) })
                   .status,
         1);
 }

@@ -155,6 +155,6 @@ TEST_F(CliPlayTest, BadUsageAndNothingToPlay)
     }
     const CliRun nothing = run(play(list, { QStringLiteral("-o"), QStringLiteral("none.gif") }));
     EXPECT_EQ(nothing.status, 1);
-    EXPECT_TRUE(nothing.err.contains("Nothing to send")) << nothing.err.toStdString();
+    EXPECT_TRUE(nothing.err.contains("nothing to play")) << nothing.err.toStdString();
     EXPECT_FALSE(QFile::exists(file(QStringLiteral("none.gif"))));
 }

@@ -47,10 +47,15 @@ TEST_F(CliScriptingTest, HelpVersionAndBadUsage)
 
     result = run({ "--version" });
     EXPECT_EQ(result.status, 0);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^tessel-cli \\d+\\.\\d+\\.\\d+\\n$"))
-                    .match(QString::fromUtf8(result.out))
+    // The GNU form: name and version, copyright, licence.
+    const QList<QByteArray> version = result.out.split('\n');
+    ASSERT_GE(version.size(), 3) << result.out.toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^tessel-cli \\(tessel\\) \\d+\\.\\d+\\.\\d+$"))
+                    .match(QString::fromUtf8(version[0]))
                     .hasMatch())
         << result.out.toStdString();
+    EXPECT_TRUE(version[1].startsWith("Copyright (C) ")) << result.out.toStdString();
+    EXPECT_TRUE(version[2].startsWith("License GPLv3+")) << result.out.toStdString();
 
     // Bad usage: status 2, nothing on stdout, the bad word and a hint on stderr.
     const std::vector<std::pair<QStringList, QByteArray>> bad = {
@@ -105,10 +110,10 @@ TEST_F(CliScriptingTest, SayFileGivesTheBytesSaySends)
 
 TEST_F(CliScriptingTest, SayOptionsAndStandardInput)
 {
-    CliRun result = run({ "say", "-", "--effect", "2", "--speed", "6", "--stay", "3", "--exit", "1", "--loops", "4",
-                            "--border", "2", "--font", "DejaVu Sans", "--size", "10", "--colour", "green",
-                            "--background", "#0000FF", "--bold", "--italic", "--align", "right", "--arabic", "-o",
-                            file("options.led") },
+    CliRun result = run(
+        { "say", "-", "--effect", "2", "--speed", "6", "--stay", "3", "--exit", "1", "--loops", "4",
+            "--border", "2", "--font", "DejaVu Sans", "--size", "10", "--colour", "green", "--background",
+            "#0000FF", "--bold", "--italic", "--align", "right", "--arabic", "-o", file("options.led") },
         "line one\r\nline two\n\n");
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
     QJsonObject program = listJson("options.led")[0].toObject();
@@ -127,13 +132,15 @@ TEST_F(CliScriptingTest, SayOptionsAndStandardInput)
         EXPECT_TRUE(save.contains(QLatin1String(part))) << part << " in " << save.toStdString();
 
     // Not UTF-8: the system's code page (Windows-1252 for English).
-    result = run({ "say", "-", "-o", file("latin.led") }, "Gr\xFC\xDF" "e\n");
+    result = run({ "say", "-", "-o", file("latin.led") },
+        "Gr\xFC\xDF"
+        "e\n");
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
     program = listJson("latin.led")[0].toObject();
     EXPECT_EQ(program["summary"].toString(), QStringLiteral(u"Grüße"));
 
-    // A text that looks like an option follows "--".
-    result = run({ "say", "--", "-5 degrees", "-o", file("minus.led") });
+    // A text that looks like an option follows "--", which ends the options.
+    result = run({ "say", "-o", file("minus.led"), "--", "-5 degrees" });
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
     EXPECT_EQ(listJson("minus.led")[0].toObject()["summary"].toString(), "-5 degrees");
 }
@@ -146,16 +153,17 @@ TEST_F(CliScriptingTest, SayBadInput)
         EXPECT_TRUE(result.err.contains("empty")) << result.err.toStdString();
         EXPECT_TRUE(read("empty.log").isEmpty()) << "nothing was sent";
     }
-    for (const auto& [option, value] : std::vector<std::pair<QString, QString>> {
-             { "--colour", "pink" }, { "--background", "#12345G" }, { "--effect", "31" }, { "--speed", "0" },
-             { "--align", "middle" }, { "--loops", "256" } }) {
+    for (const auto& [option, value] :
+        std::vector<std::pair<QString, QString>> { { "--colour", "pink" }, { "--background", "#12345G" },
+            { "--effect", "31" }, { "--speed", "0" }, { "--align", "middle" }, { "--loops", "256" } }) {
         const CliRun result = run({ "say", "hi", option, value, "--device", "sim" });
         EXPECT_EQ(result.status, 2) << option.toStdString();
         EXPECT_TRUE(result.err.contains(value.toUtf8())) << result.err.toStdString();
     }
 
     // Wider than a text program can show: sent as far as it goes.
-    const CliRun result = run({ "say", QString(1500, u'W'), "--device", "sim", "--sim-dump", file("long.bin") });
+    const CliRun result
+        = run({ "say", QString(1500, u'W'), "--device", "sim", "--sim-dump", file("long.bin") });
     EXPECT_EQ(result.status, 0) << result.err.toStdString();
     EXPECT_TRUE(result.err.contains("warning")) << result.err.toStdString();
     EXPECT_TRUE(result.err.contains("10000"));

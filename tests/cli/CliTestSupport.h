@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -28,7 +29,11 @@ protected:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), file(QStringLiteral("xdg-config")));
         environment.insert(QStringLiteral("XDG_CACHE_HOME"), file(QStringLiteral("xdg-cache")));
+        for (auto it = extraEnvironment.cbegin(); it != extraEnvironment.cend(); ++it)
+            environment.insert(it.key(), it.value());
         process.setProcessEnvironment(environment);
+        if (!standardOutputFile.isEmpty())
+            process.setStandardOutputFile(standardOutputFile);
         process.start(tool, args);
         process.write(input);
         process.closeWriteChannel();
@@ -72,6 +77,10 @@ protected:
     }
 
     QTemporaryDir folder;
+    // Set for every run after this: variables beside the test's own
+    // environment, and a file that takes the standard output.
+    QMap<QString, QString> extraEnvironment;
+    QString standardOutputFile;
     QString tool = QStringLiteral(TESSEL_BIN_DIR "/tessel-cli");
 };
 
