@@ -1,25 +1,16 @@
 #include "cli/CliDevice.h"
 
 #include "cli/CliOptions.h"
+#include "cli/CliOutputFile.h"
 #include "device/ExchangeHost.h"
 #include "device/HidapiTransport.h"
 
-#include <QSaveFile>
 #include <algorithm>
 #include <limits>
 
 namespace tessel::cli {
 
 namespace {
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    printError(QStringLiteral("cannot write '%1'").arg(path));
-    return false;
-}
 
 constexpr int MaxLatencyMs = 10000;
 constexpr int MaxPacketIndex = 65535;
@@ -169,9 +160,9 @@ bool CliDevice::writeSimulatorFiles() const
         return true;
     bool written = true;
     if (!options_.simDump.isEmpty())
-        written = writeFile(options_.simDump, simulator_->receivedImage()) && written;
+        written = writeOutputFile(options_.simDump, simulator_->receivedImage()) && written;
     if (!options_.simLog.isEmpty())
-        written = writeFile(options_.simLog, PacketLog(simulator_->recordedPackets())) && written;
+        written = writeOutputFile(options_.simLog, PacketLog(simulator_->recordedPackets())) && written;
     return written;
 }
 

@@ -3,6 +3,7 @@
 // that an image program shows it on the badge exactly as converted.
 #include "cli/CliCommand.h"
 #include "cli/CliOptions.h"
+#include "cli/CliOutputFile.h"
 #include "render/LedPicture.h"
 #include "render/PictureFile.h"
 
@@ -90,8 +91,10 @@ int importPicture(const QStringList& args)
         printError(reasonOf(scaled.error, options->input));
         return ExitFailure;
     }
-    if (!WriteLedPicture(ReduceToLeds(scaled.picture, options->conversion), options->output)) {
-        printError(QStringLiteral("cannot write '%1'").arg(options->output));
+    FileError error;
+    if (!WriteLedPicture(
+            ReduceToLeds(scaled.picture, options->conversion), options->output, error, DashPath::StandardOutput)) {
+        printWriteError(options->output, error);
         return ExitFailure;
     }
     return ExitSuccess;

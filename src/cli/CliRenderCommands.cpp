@@ -3,12 +3,12 @@
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
 #include "cli/CliOptions.h"
+#include "cli/CliOutputFile.h"
 #include "render/BmpWriter.h"
 #include "render/DeviceImage.h"
 #include "render/PreviewPicture.h"
 #include "render/ScreenGeometry.h"
 
-#include <QSaveFile>
 #include <limits>
 #include <optional>
 
@@ -91,12 +91,6 @@ QString kindName(uint8_t type)
     }
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
-
 // The common start of render and image: the arguments, the editor's
 // settings, and the program file read into them; then `run`.
 int runWithProgram(
@@ -142,8 +136,9 @@ int renderProgram(const Options& options, CliContext& context)
         printError(QStringLiteral("program %1: the screen of \"app.xml\" has no columns").arg(number));
         return ExitFailure;
     }
-    if (!WriteBmp32(picture, options.output)) {
-        printError(QStringLiteral("cannot write '%1'").arg(options.output));
+    FileError error;
+    if (!WriteBmp32(picture, options.output, error, DashPath::StandardOutput)) {
+        printWriteError(options.output, error);
         return ExitFailure;
     }
     return ExitSuccess;
@@ -168,10 +163,8 @@ int writeDeviceImage(const Options& options, CliContext& context)
         printError(context.texts.tip(23));
         return ExitFailure;
     }
-    if (!writeFile(options.output, build.bytes)) {
-        printError(QStringLiteral("cannot write '%1'").arg(options.output));
+    if (!writeOutputFile(options.output, build.bytes))
         return ExitFailure;
-    }
     return ExitSuccess;
 }
 

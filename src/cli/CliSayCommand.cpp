@@ -179,9 +179,9 @@ void warnWhenCut(const AppData& data, const Program& program)
 
 int writeSayFile(CliContext& context, const QString& output)
 {
-    const QString target = programPathFromArgument(context, output);
+    const QString target = output == QLatin1String("-") ? output : programPathFromArgument(context, output);
     QString reason;
-    if (writeProgramFile(context.data, target, &reason))
+    if (writeProgramFile(context.data, target, &reason, DashPath::StandardOutput))
         return ExitSuccess;
     const QString message
         = writeFailedMessage(context.data.lanID, resolveProgramPath(context.data, target), reason);

@@ -127,7 +127,7 @@ std::unique_ptr<Program> readProgram(MarkupDocument& doc)
 
 } // namespace
 
-bool writeProgramFile(const AppData& data, const QString& path, QString* reason)
+bool writeProgramFile(const AppData& data, const QString& path, QString* reason, DashPath dash)
 {
     MarkupDocument doc;
     doc.setText(Declaration);
@@ -136,7 +136,8 @@ bool writeProgramFile(const AppData& data, const QString& path, QString* reason)
     for (const auto& program : data.programs)
         writeProgram(doc, *program);
     doc.leaveElement();
-    const bool written = doc.saveFile(resolveProgramPath(data, path));
+    const bool toStandardOutput = dash == DashPath::StandardOutput && path == QLatin1String("-");
+    const bool written = doc.saveFile(toStandardOutput ? path : resolveProgramPath(data, path), dash);
     if (!written && reason)
         *reason = fileErrorOf(doc);
     return written;

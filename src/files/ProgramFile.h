@@ -2,6 +2,8 @@
 // "Program" element per program, in list order.
 #pragma once
 
+#include "storage/FileWriter.h"
+
 #include <QString>
 
 namespace tessel {
@@ -11,7 +13,9 @@ class AppData;
 // Writes the whole list to the path (a stored path, resolved against the settings folder),
 // replacing the file only once the new one is complete. False when the file
 // could not be written; *reason then holds the system's words when known.
-bool writeProgramFile(const AppData& data, const QString& path, QString* reason = nullptr);
+// With DashPath::StandardOutput the path "-" is standard output.
+bool writeProgramFile(
+    const AppData& data, const QString& path, QString* reason = nullptr, DashPath dash = DashPath::File);
 
 // Appends every "Program" element of the file to the list, in file order, with
 // no limit on their number. The caller empties the list first.

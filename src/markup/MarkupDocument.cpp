@@ -3,7 +3,8 @@
 #include "markup/DocumentDecoder.h"
 #include "markup/DocumentEncoder.h"
 #include "markup/ElementText.h"
-#include "markup/FileAccess.h"
+#include "storage/FileReader.h"
+#include "storage/FileWriter.h"
 #include "markup/MarkupEscape.h"
 #include "markup/MarkupParser.h"
 #include "markup/MarkupScanner.h"
@@ -84,12 +85,12 @@ bool MarkupDocument::takeBytes(QByteArrayView bytes)
     return true;
 }
 
-bool MarkupDocument::saveFile(const QString& path)
+bool MarkupDocument::saveFile(const QString& path, DashPath dash)
 {
     log_.clear();
     const EncodedDocument encoded = encodeDocument(text_, ansiCodePage_, log_);
     FileError error;
-    if (!replaceFileContents(path, encoded.bytes, error)) {
+    if (!writeFile(path, encoded.bytes, error, dash)) {
         logFileError(error);
         return false;
     }

@@ -1,8 +1,7 @@
 #include "render/BmpWriter.h"
 
-#include "render/FileReplacement.h"
-
 #include <QtEndian>
+#include <cerrno>
 
 namespace tessel {
 
@@ -54,12 +53,12 @@ QByteArray EncodeBmp32(const QImage& picture)
     return bytes;
 }
 
-bool WriteBmp32(const QImage& picture, const QString& path)
+bool WriteBmp32(const QImage& picture, const QString& path, FileError& error, DashPath dash)
 {
     const QByteArray bytes = EncodeBmp32(picture);
     if (bytes.isEmpty())
-        return false;
-    return ReplaceFileWith(path, bytes);
+        return failWith(error, EINVAL);
+    return writeFile(path, bytes, error, dash);
 }
 
 } // namespace tessel

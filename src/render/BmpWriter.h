@@ -2,6 +2,8 @@
 // (Qt's own BMP writer stores 24 bits).
 #pragma once
 
+#include "storage/FileWriter.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -12,9 +14,8 @@ namespace tessel {
 // compression, rows bottom-up, blue-green-red-alpha bytes (alpha 255).
 QByteArray EncodeBmp32(const QImage& picture);
 
-// Writes the BMP to a temporary file beside `path` and renames it over
-// `path`, so a failed write leaves the old file whole. False on failure or
-// for a null picture.
-bool WriteBmp32(const QImage& picture, const QString& path);
+// Writes the BMP through the one file writer, so a failed write leaves the
+// old file whole. False, with the reason, on failure or for a null picture.
+bool WriteBmp32(const QImage& picture, const QString& path, FileError& error, DashPath dash = DashPath::File);
 
 } // namespace tessel

@@ -6,8 +6,11 @@
 #include "model/AppData.h"
 
 #include <QDir>
+#include <cerrno>
+#include <cstring>
 #include <deque>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 
 using namespace tessel;
 using namespace tessel::test;
@@ -392,4 +395,29 @@ TEST_F(FileCommandsTest, AHandMadeLongListShowsItsNewestTen)
     commands.runCommand(715);
     EXPECT_EQ(data.currentPath, path);
     EXPECT_EQ(data.recentFiles.size(), 12u);
+}
+
+TEST_F(FileCommandsTest, AFileTheSystemRefusesIsOfferedUnderAnotherName)
+{
+    const QString disk = elsewhere.file("disk");
+    ASSERT_TRUE(QDir().mkdir(disk));
+    const QByteArray at = QFile::encodeName(disk);
+    if (::mount("tmpfs", at.constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here: " << std::strerror(errno);
+    struct Unmount {
+        QByteArray at;
+        ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
+    } unmount { at };
+    const QString refused = makeFile("disk/x.led", 1);
+    ASSERT_EQ(::mount(nullptr, at.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    data.currentPath = refused;
+    addUnsavedProgram();
+    const QString other = elsewhere.file("y.led");
+    host.savePaths.push_back(other);
+    EXPECT_EQ(commands.saveProgramFile(SaveQuestion::Skip, SaveTarget::CurrentFile), SaveResult::Saved);
+    ASSERT_EQ(host.writeFailures.size(), 1);
+    EXPECT_TRUE(host.writeFailures[0].contains("Read-only file system")) << qPrintable(host.writeFailures[0]);
+    EXPECT_EQ(data.currentPath, other);
+    EXPECT_EQ(data.modified, 0);
+    EXPECT_TRUE(QFile::exists(other));
 }
