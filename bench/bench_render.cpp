@@ -67,6 +67,26 @@ void BM_Rasterize24Characters(benchmark::State& state)
 }
 BENCHMARK(BM_Rasterize24Characters)->Unit(benchmark::kMicrosecond);
 
+// A text whose every character names a face of its own that is not
+// installed: each face is looked up once, not once per render.
+void BM_RasterizeUnknownFaces(benchmark::State& state)
+{
+    const ScreenGeometry g = BadgeGeometry(12, 48, 0);
+    const int faces = static_cast<int>(state.range(0));
+    RichText text;
+    for (int i = 0; i < faces; ++i) {
+        text.text += QChar(u'a' + i % 26);
+        CharFormat format = redArial();
+        format.face = QStringLiteral("Unknown Face %1").arg(i);
+        text.formats.push_back(format);
+    }
+    text.paragraphs.resize(1);
+    const TextItem item;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RasterizeText(g, item, text, appFolder().path() + u'/'));
+}
+BENCHMARK(BM_RasterizeUnknownFaces)->Arg(400)->Arg(4000)->Unit(benchmark::kMillisecond);
+
 void BM_Rasterize10000Columns(benchmark::State& state)
 {
     const ScreenGeometry g = BadgeGeometry(12, 48, 0);

@@ -6,6 +6,7 @@
 #include "render/InkScan.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
 #include <algorithm>
@@ -48,10 +49,27 @@ size_t qHash(const FontKey& key, size_t seed = 0)
     return qHashMulti(seed, key.face, key.twips, key.bold, key.italic, key.underline);
 }
 
-// One font per distinct format within a call; neighbouring characters
-// mostly share theirs, so the last one is tried first.
+// One font per distinct face, size and style, kept from call to call in
+// each thread: looking a face up is slow (an unknown one falls back through
+// the whole font configuration), and the preview renders on every keystroke.
+// Neighbouring characters mostly share their format, so the last one is
+// tried first.
 class FontCache {
 public:
+    // Called before each render, never during one, so that no piece of a
+    // layout outlives its font.
+    void prepare()
+    {
+        const QFont application = QGuiApplication::font();
+        if (entries_.size() < MaxEntries && application == applicationFont_)
+            return;
+        // Formats without a height take the application font's.
+        applicationFont_ = application;
+        last_ = nullptr;
+        index_.clear();
+        entries_.clear();
+    }
+
     const FontEntry& get(const CharFormat& format)
     {
         if (last_ && SameFont(last_->format, format))
@@ -66,9 +84,13 @@ public:
     }
 
 private:
+    // Bounds the memory a stream of hostile texts can make the cache hold.
+    static constexpr size_t MaxEntries = 20000;
+
     std::deque<FontEntry> entries_;
     QHash<FontKey, const FontEntry*> index_;
     const FontEntry* last_ = nullptr;
+    QFont applicationFont_;
 };
 
 // One drawn piece of the text: a character (or a surrogate pair), an icon,
@@ -405,7 +427,8 @@ QImage cutStrip(const QImage& canvas, int rows, int top, int pad, int width)
 QImage RasterizeText(
     const ScreenGeometry& g, const TextItem& item, const RichText& text, const QString& dataDir)
 {
-    FontCache fonts;
+    thread_local FontCache fonts;
+    fonts.prepare();
     const Layout layout
         = item.arabic != 0 ? layOutWhole(text, fonts) : layOutCharacters(g, item, text, fonts);
     const QImage canvas = drawCanvas(layout, text.text, g.drawHeight, dataDir);
