@@ -2,6 +2,7 @@
 
 #include "render/BmpFileCheck.h"
 #include "render/PictureFile.h"
+#include "render/PictureLimits.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -145,10 +146,16 @@ ScaledPicture LoadScaledPicture(const QString& path, int rows)
     case BmpPixelData::Complete:
         break;
     }
+    // Judged from the header, before any decoding: scaling down while
+    // decoding does not spare a progressive JPEG its buffers.
+    if (!JpegBuffersAllowed(file.peek(PictureHeadBytes)))
+        return { {}, LedPictureError::TooLarge };
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     reader.setAllocationLimit(PictureAllocationLimitMB);
     const QSize claimed = reader.size();
+    if (!PictureSizeAllowed(claimed))
+        return { {}, LedPictureError::TooLarge };
     if (claimed.isValid() && !claimed.isEmpty()) {
         const int columns = ScaledColumns(claimed.width(), claimed.height(), rows);
         if (columns > MaxLedPictureColumns)

@@ -1,6 +1,7 @@
 #include "render/PictureFile.h"
 
 #include "render/BmpFileCheck.h"
+#include "render/PictureLimits.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -13,13 +14,19 @@ namespace {
 
 QImage decode(QIODevice& device)
 {
+    // Judged before the decoder sees a byte.
+    if (!JpegBuffersAllowed(device.peek(PictureHeadBytes)))
+        return {};
     QImageReader reader(&device);
     reader.setDecideFormatFromContent(true);
     reader.setAllocationLimit(PictureAllocationLimitMB);
+    if (!PictureSizeAllowed(reader.size()))
+        return {};
     QImage picture = reader.read();
     if (picture.isNull())
         return {};
-    return picture.convertToFormat(QImage::Format_RGB32);
+    picture.convertTo(QImage::Format_RGB32);
+    return picture;
 }
 
 } // namespace
