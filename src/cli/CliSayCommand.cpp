@@ -18,6 +18,7 @@
 
 #include <QFile>
 #include <cstdio>
+#include <optional>
 
 namespace tessel::cli {
 
@@ -154,14 +155,31 @@ std::optional<SayArguments> parseSayArguments(const QStringList& args)
     return parsed;
 }
 
-QString readText(const QString& argument, int32_t lanID)
+// Far more than 10000 columns can show: a larger input is refused rather
+// than held in memory.
+constexpr qint64 MaxSayInputBytes = 1024 * 1024;
+
+std::optional<QString> readText(const QString& argument, int32_t lanID)
 {
     if (argument != QLatin1String("-"))
         return argument;
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly))
-        return {};
-    return decodeSayInput(input.readAll(), lanID);
+        return QString();
+    // A pipe gives its bytes in pieces.
+    QByteArray bytes;
+    while (bytes.size() <= MaxSayInputBytes) {
+        const QByteArray piece = input.read(MaxSayInputBytes + 1 - bytes.size());
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
+    if (bytes.size() > MaxSayInputBytes) {
+        printError(QStringLiteral("standard input holds more than %1 bytes: nothing was sent")
+                       .arg(MaxSayInputBytes));
+        return std::nullopt;
+    }
+    return decodeSayInput(bytes, lanID);
 }
 
 // Text beyond the canvas is not drawn: say so, and send what there is.
@@ -196,7 +214,10 @@ int runSay(const QStringList& args)
         return ExitUsage;
     CliContext context;
     initCliContext(context);
-    const QString text = sayText(readText(parsed->text, context.data.lanID));
+    const std::optional<QString> input = readText(parsed->text, context.data.lanID);
+    if (!input)
+        return ExitFailure;
+    const QString text = sayText(*input);
     if (text.isEmpty()) {
         printError(QStringLiteral("the text is empty: nothing was sent"));
         return ExitFailure;

@@ -1,0 +1,44 @@
+// Inputs that could hold the tool for ever or fill its memory: a standard
+// input without end, a FIFO in place of the settings or a language file.
+#include "CliTestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using tessel::test::CliRun;
+
+namespace {
+
+class CliHostileInputTest : public tessel::test::CliTest {
+protected:
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(copyTool()); }
+};
+
+} // namespace
+
+TEST_F(CliHostileInputTest, StandardInputIsReadUpToOneMebibyte)
+{
+    const QByteArray limit(1024 * 1024, 'a');
+    const CliRun tooMuch = run({ QStringLiteral("say"), QStringLiteral("-"), QStringLiteral("-o"),
+                                   QStringLiteral("x.led") },
+        limit + "a");
+    EXPECT_EQ(tooMuch.status, 1);
+    EXPECT_TRUE(tooMuch.err.contains("more than 1048576 bytes")) << tooMuch.err.constData();
+    EXPECT_FALSE(QFile::exists(file(QStringLiteral("x.led"))));
+}
+
+TEST_F(CliHostileInputTest, AFifoInPlaceOfTheSettingsOrALanguageFileIsSkipped)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(file(QStringLiteral("app.xml"))).constData(), 0600), 0);
+    const QString language = file(QStringLiteral("language"));
+    ASSERT_TRUE(QDir().mkpath(language));
+    for (const QString& name : QDir(QStringLiteral(TESSEL_BIN_DIR "/language")).entryList(QDir::Files))
+        ASSERT_EQ(::mkfifo(QFile::encodeName(language + u'/' + name).constData(), 0600), 0);
+    // Returns at once rather than waiting for a writer.
+    const CliRun said
+        = run({ QStringLiteral("say"), QStringLiteral("Hi"), QStringLiteral("-o"), QStringLiteral("x.led") });
+    EXPECT_EQ(said.status, 0) << said.err.constData();
+    EXPECT_TRUE(QFile::exists(file(QStringLiteral("x.led"))));
+}
