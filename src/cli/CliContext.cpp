@@ -1,6 +1,7 @@
 #include "cli/CliContext.h"
 
 #include "cli/CliCommand.h"
+#include "cli/CliOptions.h"
 #include "files/FileMessages.h"
 #include "files/ProgramFile.h"
 #include "files/ProgramPath.h"
@@ -42,7 +43,10 @@ int readProgramArgument(CliContext& context, const QString& argument)
     data.dirPath = parts.folder;
     data.currentPath = path;
     data.clearPrograms();
-    readProgramFile(data, path);
+    if (readProgramFile(data, path) != ProgramFileState::Whole)
+        printError(QStringLiteral("warning: '%1' is damaged or cut off; %2 programs could be read")
+                       .arg(argument)
+                       .arg(data.programs.size()));
     return ExitSuccess;
 }
 

@@ -143,15 +143,30 @@ bool writeProgramFile(const AppData& data, const QString& path, QString* reason,
     return written;
 }
 
-void readProgramFile(AppData& data, const QString& path)
+ProgramFileState readProgramFile(AppData& data, const QString& path)
 {
     MarkupDocument doc;
     doc.setAnsiCodePage(ansiCodePageForLanguage(data.lanID));
-    if (!doc.loadFile(resolveProgramPath(data, path)) || !doc.findElement())
-        return;
+    if (!doc.loadFile(resolveProgramPath(data, path)))
+        return ProgramFileState::Unreadable;
+    if (!doc.findElement())
+        return doc.hasErrors() ? ProgramFileState::Damaged : ProgramFileState::Whole;
     doc.enterElement();
-    while (doc.findElement(QStringLiteral("Program")))
+    bool found = false;
+    while (doc.findElement(QStringLiteral("Program"))) {
         data.adoptProgram(readProgram(doc));
+        found = true;
+    }
+    doc.leaveElement();
+    if (!doc.hasErrors())
+        return ProgramFileState::Whole;
+    // A file cut off before its root closes: the root holds nothing and the
+    // programs that could be read follow it.
+    if (!found) {
+        while (doc.findElement(QStringLiteral("Program")))
+            data.adoptProgram(readProgram(doc));
+    }
+    return ProgramFileState::Damaged;
 }
 
 bool checkProgramFile(const QString& path)
