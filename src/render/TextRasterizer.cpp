@@ -432,7 +432,11 @@ QImage RasterizeText(
     const Layout layout
         = item.arabic != 0 ? layOutWhole(text, fonts) : layOutCharacters(g, item, text, fonts);
     const QImage canvas = drawCanvas(layout, text.text, g.drawHeight, dataDir);
-    const InkRows ink = FindInkRows(canvas, layout.width, g.drawHeight);
+    // A column beyond the canvas reads as a colour that is not black: a text
+    // wider than the canvas has ink in every row.
+    const InkRows ink = layout.width > CanvasColumns && g.drawHeight > 0
+        ? InkRows { 0, g.drawHeight - 1 }
+        : FindInkRows(canvas, layout.width, g.drawHeight);
     const int pad = horizontalPad(g, item, layout.width);
     if (pad + layout.width <= 0 || g.rows == 0 || qint64(pad + layout.width) * g.rows > MaxStripLeds)
         return {};

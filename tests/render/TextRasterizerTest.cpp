@@ -252,7 +252,7 @@ TEST_F(RasterizerTest, SpacesOnlyGiveABlackStrip)
         EXPECT_TRUE(columnIsBlack(strip, x));
 }
 
-TEST_F(RasterizerTest, ColumnsBeyondTheCanvasAreNotInk)
+TEST_F(RasterizerTest, ColumnsBeyondTheCanvasCountAsInk)
 {
     // A thin line in icon row 5; 900 icons run to column 10800.
     QImage line = filled(12, 12, Black);
@@ -266,9 +266,15 @@ TEST_F(RasterizerTest, ColumnsBeyondTheCanvasAreNotInk)
     item.verAlign = 0;
     const QImage strip = rasterize(text, item);
     ASSERT_EQ(strip.width(), 10800);
-    // The band starts at the line, not at canvas row 0.
-    EXPECT_EQ(strip.pixel(0, 0), White);
-    EXPECT_EQ(strip.pixel(CanvasColumns - 1, 0), White);
+    // Every row has ink beyond the canvas: the band starts at canvas row 0,
+    // and the line (icon row 5, canvas row 6 + 5) is its row 11.
+    EXPECT_EQ(strip.pixel(0, 0), Black);
+    EXPECT_EQ(strip.pixel(0, 11), White);
+    EXPECT_EQ(strip.pixel(CanvasColumns - 1, 11), White);
+
+    // Bottom alignment: the band is the canvas's last 12 rows, below the line.
+    item.verAlign = 2;
+    EXPECT_TRUE(columnIsBlack(rasterize(text, item), 0));
     EXPECT_TRUE(columnIsBlack(strip, CanvasColumns));
     EXPECT_TRUE(columnIsBlack(strip, 10799));
 }
