@@ -182,17 +182,23 @@ std::optional<QString> readText(const QString& argument, int32_t lanID)
     return decodeSayInput(bytes, lanID);
 }
 
-// Text beyond the canvas is not drawn: say so, and send what there is.
-void warnWhenCut(const AppData& data, const Program& program)
+// Text beyond the canvas is not drawn: the text ends after its last
+// character that fits, so that no blank frames are sent, and a warning says so.
+QString fittedText(CliContext& context, const QString& text, const SayChoices& choices)
 {
+    const Program& program = makeSayProgram(context.data, context.texts, text, choices);
     const TextItem& item = *program.text();
-    const QImage strip = RasterizeText(PreviewGeometry(data.screenPara), item,
-        RichTextFromSave(item.save, ansiCodePageForLanguage(data.lanID)), data.paths.dataDir);
-    if (strip.width() > CanvasColumns)
-        printError(QStringLiteral("warning: the text is %1 columns wide; a text program shows at most %2, "
-                                  "the rest is cut off")
-                       .arg(strip.width())
-                       .arg(CanvasColumns));
+    const RichText rich = RichTextFromSave(item.save, ansiCodePageForLanguage(context.data.lanID));
+    const qsizetype fitting = FittingLength(PreviewGeometry(context.data.screenPara), item, rich);
+    if (fitting >= rich.text.size())
+        return text;
+    printError(QStringLiteral("warning: a text program shows at most %1 columns; the text is cut after %2 of "
+                              "its %3 characters")
+                   .arg(CanvasColumns)
+                   .arg(fitting)
+                   .arg(rich.text.size()));
+    // The program holds the text character for character.
+    return text.left(fitting);
 }
 
 int writeSayFile(CliContext& context, const QString& output)
@@ -222,8 +228,7 @@ int runSay(const QStringList& args)
         printError(QStringLiteral("the text is empty: nothing was sent"));
         return ExitFailure;
     }
-    const Program& program = makeSayProgram(context.data, context.texts, text, parsed->choices);
-    warnWhenCut(context.data, program);
+    makeSayProgram(context.data, context.texts, fittedText(context, text, parsed->choices), parsed->choices);
     if (!parsed->output.isEmpty())
         return writeSayFile(context, parsed->output);
     return runOnDevice(context, parsed->device,

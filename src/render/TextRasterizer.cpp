@@ -93,6 +93,14 @@ private:
     QFont applicationFont_;
 };
 
+// Prepared for one call; kept for the thread's life.
+FontCache& fontsOfThisThread()
+{
+    thread_local FontCache fonts;
+    fonts.prepare();
+    return fonts;
+}
+
 // One drawn piece of the text: a character (or a surrogate pair), an icon,
 // or the whole text in the one-piece mode.
 struct Piece {
@@ -424,11 +432,48 @@ QImage cutStrip(const QImage& canvas, int rows, int top, int pad, int width)
 
 } // namespace
 
+qsizetype FittingLength(const ScreenGeometry& g, const TextItem& item, const RichText& text)
+{
+    FontCache& fonts = fontsOfThisThread();
+    if (item.arabic != 0) {
+        // One piece: the longest prefix whose width fits, found by doubling
+        // and then halving, so a long text is measured only about twice over.
+        const auto fits = [&](qsizetype length) {
+            RichText prefix = text;
+            prefix.text.truncate(length);
+            return layOutWhole(prefix, fonts).width <= CanvasColumns;
+        };
+        if (fits(text.text.size()))
+            return text.text.size();
+        qsizetype low = 0;
+        qsizetype high = 16;
+        while (high < text.text.size() && fits(high)) {
+            low = high;
+            high *= 2;
+        }
+        high = std::min(high, text.text.size());
+        while (high - low > 1) {
+            const qsizetype middle = low + (high - low) / 2;
+            (fits(middle) ? low : high) = middle;
+        }
+        return low;
+    }
+    const Layout layout = layOutCharacters(g, item, text, fonts);
+    if (layout.width <= CanvasColumns)
+        return text.text.size();
+    qsizetype length = 0;
+    for (const Piece& piece : layout.pieces) {
+        if (piece.x + piece.advance > CanvasColumns)
+            break;
+        length = piece.start + piece.length;
+    }
+    return length;
+}
+
 QImage RasterizeText(
     const ScreenGeometry& g, const TextItem& item, const RichText& text, const QString& dataDir)
 {
-    thread_local FontCache fonts;
-    fonts.prepare();
+    FontCache& fonts = fontsOfThisThread();
     const Layout layout
         = item.arabic != 0 ? layOutWhole(text, fonts) : layOutCharacters(g, item, text, fonts);
     const QImage canvas = drawCanvas(layout, text.text, g.drawHeight, dataDir);

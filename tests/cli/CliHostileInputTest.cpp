@@ -42,3 +42,28 @@ TEST_F(CliHostileInputTest, AFifoInPlaceOfTheSettingsOrALanguageFileIsSkipped)
     EXPECT_EQ(said.status, 0) << said.err.constData();
     EXPECT_TRUE(QFile::exists(file(QStringLiteral("x.led"))));
 }
+
+// 100 000 characters would make thousands of blank frames: the text ends
+// after its last character that fits in 10000 columns.
+TEST_F(CliHostileInputTest, ATextWiderThanTheCanvasIsCutAfterItsLastFittingCharacter)
+{
+    const CliRun said = run({ QStringLiteral("say"), QStringLiteral("-"), QStringLiteral("-o"),
+                                QStringLiteral("long.led") },
+        QByteArray(100000, 'W'));
+    ASSERT_EQ(said.status, 0) << said.err.constData();
+    EXPECT_TRUE(said.err.contains("cut after")) << said.err.constData();
+    ASSERT_EQ(run({ QStringLiteral("image"), QStringLiteral("long.led"), QStringLiteral("-o"),
+                      QStringLiteral("long.bin") })
+                  .status,
+        0);
+    // The default 12 × 48 screen: 72 bytes a frame after 24 bytes of headers,
+    // and no more frames than 10000 columns fill.
+    const qsizetype frames = (read(QStringLiteral("long.bin")).size() - 24) / 72;
+    EXPECT_GT(frames, (10000 - 48) / 48);
+    EXPECT_LE(frames, (10000 + 47) / 48);
+
+    const CliRun fits = run({ QStringLiteral("say"), QString(100, u'W'), QStringLiteral("-o"),
+                                QStringLiteral("short.led") });
+    EXPECT_EQ(fits.status, 0);
+    EXPECT_FALSE(fits.err.contains("cut after"));
+}

@@ -307,3 +307,25 @@ TEST_F(RasterizerTest, ScreenWithoutColumnsOrRowsDoesNotFail)
     ASSERT_EQ(tall.size(), QSize(12, 128));
     EXPECT_TRUE(columnIsBlack(tall, 0));
 }
+
+TEST_F(RasterizerTest, FittingLengthEndsAtTheLastCharacterWithinTheCanvas)
+{
+    const ScreenGeometry g = geometry(12, 48);
+    // Icons of 12 columns, paged on a 48-column screen: 833 fit (9996 columns).
+    QString icons;
+    for (int i = 0; i < 900; ++i)
+        icons += QStringLiteral("[A000]");
+    TextItem item = plainText(0);
+    EXPECT_EQ(FittingLength(g, item, richText(icons)), 833 * 6);
+    EXPECT_EQ(FittingLength(g, item, richText(icons.left(60))), 60);
+    EXPECT_LE(rasterize(icons.left(833 * 6), item).width(), CanvasColumns);
+
+    // The whole text in one piece: the longest prefix that fits.
+    item.arabic = 1;
+    const QString text(5000, u'W');
+    const qsizetype fitting = FittingLength(g, item, richText(text));
+    ASSERT_GT(fitting, 0);
+    ASSERT_LT(fitting, text.size());
+    EXPECT_LE(rasterize(text.left(fitting), item).width(), CanvasColumns);
+    EXPECT_GT(rasterize(text.left(fitting + 1), item).width(), CanvasColumns);
+}
