@@ -7,6 +7,7 @@
 #include "render/BmpWriter.h"
 #include "render/DeviceImage.h"
 #include "render/PreviewPicture.h"
+#include "render/ProgramEncoder.h"
 #include "render/ScreenGeometry.h"
 
 #include <limits>
@@ -152,6 +153,15 @@ int writeDeviceImage(const Options& options, CliContext& context)
     if (build.tooManyPrograms) {
         printError(QStringLiteral("more than %1 programs to send: the badge counts at most %1")
                        .arg(MaxEncodedPrograms));
+        return ExitFailure;
+    }
+    if (build.tooManyFramesProgram > 0) {
+        const Program& program = *context.data.programs[size_t(build.tooManyFramesProgram - 1)];
+        printError(QStringLiteral("program %1 ('%2') needs %3 frames: a program holds at most %4")
+                       .arg(build.tooManyFramesProgram)
+                       .arg(program.name)
+                       .arg(build.framesNeeded)
+                       .arg(MaxFrameCount));
         return ExitFailure;
     }
     if (build.tooLarge) {
