@@ -41,12 +41,9 @@ int runScreenParaExchange(
         loop.exec();
     const bool filesWritten = device.writeSimulatorFiles();
     if (exchange.result() == ExchangeResult::ParametersRead && exchange.readPara()) {
-        // The badge sends no name: the set is shown under the name of the
-        // current set, as the screen-parameter dialog's name field keeps it.
-        ScreenPara read = *exchange.readPara();
-        if (read.name.isEmpty())
-            read.name = context.data.screenPara.name;
-        std::printf("%s\n", ScreenParaSummary(read).toUtf8().constData());
+        // What the badge reported, and nothing else: it sends no name, so the
+        // name field stays empty, as the dialog's name edit does.
+        std::printf("%s\n", ScreenParaSummary(*exchange.readPara()).toUtf8().constData());
     }
     const int status = finishExchange(
         context.texts, ExchangeKind::ScreenParameters, exchange.result(), exchange.openResult());
@@ -236,7 +233,7 @@ const CliCommandRegistration brightnessCommand({ "brightness", "[0|1|2] [DEVICE 
     DeviceUse::Badge });
 const CliCommandRegistration getParamsCommand({ "get-params", "[DEVICE OPTIONS]", runGetParams,
     "Reads the badge's screen parameters and prints them as\n"
-    "NAME,ID,ROWS*COLUMNS,COLOURS,OE,DATA.\n",
+    ",ID,ROWS*COLUMNS,COLOURS,OE,DATA (the badge keeps no name).\n",
     DeviceUse::Badge });
 const CliCommandRegistration setParamsCommand({ "set-params",
     "[--id N] [--height 12|14|16] [--width W] [--rgb R|RG|RGB] [--oe Low|High] [--data 595|5026] "
