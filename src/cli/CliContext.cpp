@@ -20,7 +20,11 @@ void initCliContext(CliContext& context)
 
 void initCliContext(CliContext& context, const AppPaths& paths)
 {
-    initSettings(context.data, paths);
+    QString reason;
+    if (!initSettings(context.data, paths, &reason))
+        printError(QStringLiteral("warning: the settings file '%1' cannot be read (%2); the default settings "
+                                  "are used")
+                       .arg(context.data.paths.appXmlPath, reason));
     context.texts.load(context.data.paths.dataDir, context.data.lanID);
 }
 

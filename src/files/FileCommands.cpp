@@ -129,8 +129,13 @@ bool FileCommands::saveQuestionAllows()
 void FileCommands::readCurrentFile()
 {
     data_.clearPrograms();
-    readProgramFile(data_, data_.currentPath);
+    const ProgramFileState state = readProgramFile(data_, data_.currentPath);
     host_.programListReplaced();
+    // What could be read is shown, so that a save keeps it; the user learns
+    // that it is not the whole file.
+    if (state != ProgramFileState::Whole)
+        host_.showOpenFailed(programFileDamagedMessage(texts_, resolveProgramPath(data_, data_.currentPath)),
+            openFailedCaption(texts_));
 }
 
 void FileCommands::writeSettings()

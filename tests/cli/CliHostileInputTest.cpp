@@ -41,6 +41,7 @@ TEST_F(CliHostileInputTest, AFifoInPlaceOfTheSettingsOrALanguageFileIsSkipped)
         = run({ QStringLiteral("say"), QStringLiteral("Hi"), QStringLiteral("-o"), QStringLiteral("x.led") });
     EXPECT_EQ(said.status, 0) << said.err.constData();
     EXPECT_TRUE(QFile::exists(file(QStringLiteral("x.led"))));
+    EXPECT_TRUE(said.err.contains("app.xml' cannot be read")) << said.err.constData();
 }
 
 // 100 000 characters would make thousands of blank frames: the text ends

@@ -421,3 +421,26 @@ TEST_F(FileCommandsTest, AFileTheSystemRefusesIsOfferedUnderAnotherName)
     EXPECT_EQ(data.modified, 0);
     EXPECT_TRUE(QFile::exists(other));
 }
+
+TEST_F(FileCommandsTest, ADamagedFileShowsWhatCouldBeReadAndSaysSo)
+{
+    const QString whole = makeFile("three.led", 3);
+    QFile file(whole);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    file.close();
+    const QString cut = elsewhere.file("cut.led");
+    writeBytes(cut, bytes.left(bytes.lastIndexOf("</Records>")));
+    host.openPaths.push_back(cut);
+    commands.runCommand(OpenCommand);
+    EXPECT_EQ(data.currentPath, cut);
+    EXPECT_EQ(data.programs.size(), 3u);
+    ASSERT_EQ(host.openFailures.size(), 1);
+    EXPECT_TRUE(host.openFailures[0].contains("damaged")) << qPrintable(host.openFailures[0]);
+    EXPECT_TRUE(host.openFailures[0].contains(cut));
+
+    host.openFailures.clear();
+    host.openPaths.push_back(whole);
+    commands.runCommand(OpenCommand);
+    EXPECT_TRUE(host.openFailures.isEmpty());
+}
