@@ -22,30 +22,17 @@ constexpr char TemporaryInfix[] = ".tessel-";
 constexpr size_t TemporaryUniqueLength = 6;
 constexpr qint64 CopyChunkSize = 64 * 1024;
 
-bool writeAll(int fd, QByteArrayView bytes)
-{
-    const char* p = bytes.data();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, p, static_cast<size_t>(left));
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        p += written;
-        left -= written;
-    }
-    return true;
-}
+enum class WritePosition : uint8_t { Current, FromStart };
 
-bool writeAllAt(int fd, QByteArrayView bytes)
+bool writeAll(int fd, QByteArrayView bytes, WritePosition position = WritePosition::Current)
 {
     const char* p = bytes.data();
     qsizetype left = bytes.size();
     off_t offset = 0;
     while (left > 0) {
-        const ssize_t written = ::pwrite(fd, p, static_cast<size_t>(left), offset);
+        const size_t count = static_cast<size_t>(left);
+        const ssize_t written
+            = position == WritePosition::FromStart ? ::pwrite(fd, p, count, offset) : ::write(fd, p, count);
         if (written < 0) {
             if (errno == EINTR)
                 continue;
@@ -308,7 +295,7 @@ bool FileWriter::commitInPlace()
     if (size > 0 && ::fallocate(fd_, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP
         && errno != ENOSYS)
         return fail(errno);
-    if (!writeAllAt(fd_, pending_) || ::ftruncate(fd_, size) != 0 || ::fsync(fd_) != 0)
+    if (!writeAll(fd_, pending_, WritePosition::FromStart) || ::ftruncate(fd_, size) != 0 || ::fsync(fd_) != 0)
         return fail(errno);
     if (!closeChecked(fd_))
         return fail(errno);

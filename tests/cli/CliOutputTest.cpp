@@ -1,16 +1,15 @@
 // Where the tool's outputs go: "-" is standard output, a FIFO or a device is
 // written, never replaced, and a write that fails says why and exits 1.
 #include "CliTestSupport.h"
+#include "support/FifoReader.h"
+#include "support/SmallDisk.h"
 
 #include <QDir>
 #include <QFile>
 #include <cerrno>
-#include <cstring>
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <thread>
 #include <unistd.h>
 
 using tessel::test::CliRun;
@@ -61,15 +60,10 @@ TEST_F(CliOutputTest, DashIsStandardOutputForEveryOutput)
 TEST_F(CliOutputTest, AFifoOrADeviceIsWrittenNotReplaced)
 {
     const QString fifo = file(QStringLiteral("fifo"));
-    ASSERT_EQ(::mkfifo(local(fifo).c_str(), 0600), 0);
-    QByteArray received;
-    std::thread reader([&] {
-        QFile in(fifo);
-        if (in.open(QIODevice::ReadOnly))
-            received = in.readAll();
-    });
+    tessel::test::FifoReader reader(fifo);
+    ASSERT_TRUE(reader.made());
     const CliRun toFifo = image(fifo);
-    reader.join();
+    const QByteArray received = reader.received();
     EXPECT_EQ(toFifo.status, 0) << toFifo.err.constData();
     ASSERT_EQ(image(QStringLiteral("image.bin")).status, 0);
     EXPECT_EQ(received, read(QStringLiteral("image.bin")));
@@ -90,12 +84,9 @@ TEST_F(CliOutputTest, AFullDiskFailsWithTheSystemsReasonAndKeepsTheOldFile)
 {
     const QString disk = file(QStringLiteral("disk"));
     ASSERT_TRUE(QDir().mkdir(disk));
-    if (::mount("tmpfs", local(disk).c_str(), "tmpfs", 0, "size=8k") != 0)
-        GTEST_SKIP() << "a small tmpfs cannot be mounted here: " << std::strerror(errno);
-    struct Unmount {
-        std::string at;
-        ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
-    } unmount { local(disk) };
+    const tessel::test::SmallDisk small(disk, "8k");
+    if (!small.mounted())
+        GTEST_SKIP() << "a small tmpfs cannot be mounted here: " << small.why();
     const QString target = QStringLiteral("disk/out.bin");
     write(target, "old");
     // A long text makes an image far larger than the disk.

@@ -1,4 +1,5 @@
 #include "files/FileCommands.h"
+#include "support/SmallDisk.h"
 #include "FilesTestSupport.h"
 #include "files/ProgramFile.h"
 #include "files/SettingsFile.h"
@@ -6,11 +7,8 @@
 #include "model/AppData.h"
 
 #include <QDir>
-#include <cerrno>
-#include <cstring>
 #include <deque>
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 
 using namespace tessel;
 using namespace tessel::test;
@@ -401,15 +399,11 @@ TEST_F(FileCommandsTest, AFileTheSystemRefusesIsOfferedUnderAnotherName)
 {
     const QString disk = elsewhere.file("disk");
     ASSERT_TRUE(QDir().mkdir(disk));
-    const QByteArray at = QFile::encodeName(disk);
-    if (::mount("tmpfs", at.constData(), "tmpfs", 0, "size=64k") != 0)
-        GTEST_SKIP() << "no tmpfs can be mounted here: " << std::strerror(errno);
-    struct Unmount {
-        QByteArray at;
-        ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
-    } unmount { at };
+    SmallDisk small(disk, "64k");
+    if (!small.mounted())
+        GTEST_SKIP() << "no tmpfs can be mounted here: " << small.why();
     const QString refused = makeFile("disk/x.led", 1);
-    ASSERT_EQ(::mount(nullptr, at.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    ASSERT_TRUE(small.makeReadOnly());
     data.currentPath = refused;
     addUnsavedProgram();
     const QString other = elsewhere.file("y.led");

@@ -2,6 +2,8 @@
 // disks, devices and FIFOs, other users' links, read-only and shared files.
 #include "storage/FileReader.h"
 #include "storage/FileWriter.h"
+#include "support/FifoReader.h"
+#include "support/SmallDisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,10 +13,8 @@
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -155,12 +155,9 @@ TEST_F(FileWriterTest, AFullDiskLeavesTheOldFileAndNoTemporaryFile)
 {
     const QString disk = path(QStringLiteral("disk"));
     ASSERT_TRUE(QDir().mkdir(disk));
-    if (::mount("tmpfs", local(disk).c_str(), "tmpfs", 0, "size=64k") != 0)
-        GTEST_SKIP() << "a small tmpfs cannot be mounted here: " << std::strerror(errno);
-    struct Unmount {
-        std::string at;
-        ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
-    } unmount { local(disk) };
+    const test::SmallDisk small(disk, "64k");
+    if (!small.mounted())
+        GTEST_SKIP() << "a small tmpfs cannot be mounted here: " << small.why();
 
     const QString file = disk + QStringLiteral("/a.led");
     const QString linked = disk + QStringLiteral("/b.led");
@@ -204,16 +201,10 @@ TEST_F(FileWriterTest, DevicesAndFifosAreWrittenInPlace)
 
     // A FIFO hands the bytes to its reader.
     const QString fifo = path(QStringLiteral("fifo"));
-    ASSERT_EQ(::mkfifo(local(fifo).c_str(), 0600), 0);
-    QByteArray received;
-    std::thread reader([&] {
-        QFile in(fifo);
-        if (in.open(QIODevice::ReadOnly))
-            received = in.readAll();
-    });
+    test::FifoReader reader(fifo);
+    ASSERT_TRUE(reader.made());
     EXPECT_TRUE(writeFile(fifo, "through the pipe", error)) << qPrintable(error.message);
-    reader.join();
-    EXPECT_EQ(received, "through the pipe");
+    EXPECT_EQ(reader.received(), "through the pipe");
     EXPECT_TRUE(S_ISFIFO(statOf(fifo).st_mode));
     EXPECT_EQ(entries(dir_.path()),
         QStringList({ QStringLiteral("block"), QStringLiteral("fifo"), QStringLiteral("null") }));
