@@ -2,6 +2,9 @@
 
 #include "cli/CliCommand.h"
 
+#include "cli/CliOptions.h"
+#include "render/ProgramEncoder.h"
+
 #include <cstdio>
 
 namespace tessel::cli {
@@ -57,6 +60,19 @@ int finishExchange(
     const bool success = IsSuccess(result);
     std::fprintf(success ? stdout : stderr, "%s\n", text.toUtf8().constData());
     return success ? ExitSuccess : ExitFailure;
+}
+
+bool printTooManyFrames(const AppData& data, const DeviceImageBuild& build)
+{
+    if (build.tooManyFramesProgram <= 0 || build.tooManyFramesProgram > int(data.programs.size()))
+        return false;
+    const Program& program = *data.programs[size_t(build.tooManyFramesProgram - 1)];
+    printError(QStringLiteral("program %1 ('%2') needs %3 frames: a program holds at most %4")
+                   .arg(build.tooManyFramesProgram)
+                   .arg(program.name)
+                   .arg(build.framesNeeded)
+                   .arg(MaxFrameCount));
+    return true;
 }
 
 } // namespace tessel::cli

@@ -6,6 +6,8 @@
 #include "device/ExchangeResult.h"
 #include "device/HidTransport.h"
 #include "i18n/LanguageTable.h"
+#include "model/AppData.h"
+#include "render/DeviceImage.h"
 
 namespace tessel::cli {
 
@@ -15,5 +17,9 @@ enum class ExchangeKind { Send, ScreenParameters };
 // attached but not accessible is told apart from a missing one.
 int finishExchange(
     const LanguageTable& texts, ExchangeKind kind, ExchangeResult result, LinkOpenResult openResult);
+
+// When the build stopped at a program of more frames than its header can
+// count, names that program on stderr; true then.
+bool printTooManyFrames(const AppData& data, const DeviceImageBuild& build);
 
 } // namespace tessel::cli

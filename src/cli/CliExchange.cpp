@@ -41,8 +41,13 @@ int runSendSession(CliContext& context, CliDevice& device, DeviceOperation opera
         : ProgressBar::Hidden;
     CliDeviceHost host(bar);
     const AppData& data = context.data;
-    SendSession session(data, context.texts, device.link(), host,
-        [&data](const ScreenGeometry& geometry) { return BuildDeviceImage(data, geometry, data.paths.dataDir); });
+    DeviceImageBuild refused;
+    SendSession session(data, context.texts, device.link(), host, [&data, &refused](const ScreenGeometry& geometry) {
+        DeviceImageBuild build = BuildDeviceImage(data, geometry, data.paths.dataDir);
+        refused.tooManyFramesProgram = build.tooManyFramesProgram;
+        refused.framesNeeded = build.framesNeeded;
+        return build;
+    });
     QEventLoop loop;
     host.onTimer = [&session](int id) { session.OnTimer(id); };
     host.onEnded = [&loop] { loop.quit(); };
@@ -50,6 +55,7 @@ int runSendSession(CliContext& context, CliDevice& device, DeviceOperation opera
     if (session.running())
         loop.exec();
     const bool filesWritten = device.writeSimulatorFiles();
+    printTooManyFrames(data, refused);
     const int status
         = finishExchange(context.texts, ExchangeKind::Send, session.result(), session.openResult());
     return filesWritten ? status : ExitFailure;

@@ -2,12 +2,12 @@
 // device image a send would transfer, written to files.
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
+#include "cli/CliDeviceOutcome.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutputFile.h"
 #include "render/BmpWriter.h"
 #include "render/DeviceImage.h"
 #include "render/PreviewPicture.h"
-#include "render/ProgramEncoder.h"
 #include "render/ScreenGeometry.h"
 
 #include <limits>
@@ -155,15 +155,8 @@ int writeDeviceImage(const Options& options, CliContext& context)
                        .arg(MaxEncodedPrograms));
         return ExitFailure;
     }
-    if (build.tooManyFramesProgram > 0) {
-        const Program& program = *context.data.programs[size_t(build.tooManyFramesProgram - 1)];
-        printError(QStringLiteral("program %1 ('%2') needs %3 frames: a program holds at most %4")
-                       .arg(build.tooManyFramesProgram)
-                       .arg(program.name)
-                       .arg(build.framesNeeded)
-                       .arg(MaxFrameCount));
+    if (printTooManyFrames(context.data, build))
         return ExitFailure;
-    }
     if (build.tooLarge) {
         printError(QStringLiteral("the device image would exceed %1 bytes, more than a send can transfer")
                        .arg(MaxDeviceImageBytes));

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QtEndian>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -67,4 +68,34 @@ TEST_F(CliHostileInputTest, ATextWiderThanTheCanvasIsCutAfterItsLastFittingChara
                                 QStringLiteral("short.led") });
     EXPECT_EQ(fits.status, 0);
     EXPECT_FALSE(fits.err.contains("cut after"));
+}
+
+// A picture wider than 65535 screens: the program is named, where a skipped
+// program would leave only "nothing to send".
+TEST_F(CliHostileInputTest, AProgramOfMoreThan65535FramesIsNamed)
+{
+    // A 24-bit BMP of one white row.
+    constexpr int Width = 65536;
+    QByteArray bmp(54, '\0');
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    qToLittleEndian<uint32_t>(54 + Width * 3, bmp.data() + 2);
+    qToLittleEndian<uint32_t>(54, bmp.data() + 10);
+    qToLittleEndian<uint32_t>(40, bmp.data() + 14);
+    qToLittleEndian<uint32_t>(Width, bmp.data() + 18);
+    qToLittleEndian<uint32_t>(1, bmp.data() + 22);
+    qToLittleEndian<uint16_t>(1, bmp.data() + 26);
+    qToLittleEndian<uint16_t>(24, bmp.data() + 28);
+    write(QStringLiteral("wide.bmp"), bmp + QByteArray(Width * 3, '\xFF'));
+    write(QStringLiteral("wide.led"),
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Records>\r\n"
+        "<Program check=\"1\" type=\"1\" name=\"banner\" summary=\"\" borderType=\"0\" borderAspect=\"0\" "
+        "borderSpeed=\"0\" borderColor=\"0\" playCount=\"0\">\r\n<action>0</action>\r\n<speed>1</speed>\r\n"
+        "<stay>0</stay>\r\n<exitType>0</exitType>\r\n<delBgColor>0</delBgColor>\r\n<fileName>"
+            + file(QStringLiteral("wide.bmp")).toUtf8() + "</fileName>\r\n</Program>\r\n</Records>\r\n");
+    const CliRun image = run({ QStringLiteral("image"), QStringLiteral("wide.led"), QStringLiteral("--screen"),
+        QStringLiteral("1x1"), QStringLiteral("-o"), QStringLiteral("wide.bin") });
+    EXPECT_EQ(image.status, 1);
+    EXPECT_TRUE(image.err.contains("program 1 ('banner') needs 65536 frames")) << image.err.constData();
+    EXPECT_FALSE(QFile::exists(file(QStringLiteral("wide.bin"))));
 }
