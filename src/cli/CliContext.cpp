@@ -6,6 +6,8 @@
 #include "files/ProgramFile.h"
 #include "files/ProgramPath.h"
 #include "files/SettingsFile.h"
+#include "i18n/LanguageTable.h"
+#include "storage/FileReader.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -26,6 +28,12 @@ void initCliContext(CliContext& context, const AppPaths& paths)
                                   "are used")
                        .arg(context.data.paths.appXmlPath, reason));
     context.texts.load(context.data.paths.dataDir, context.data.lanID);
+    // A FIFO or a device is skipped unread; the tool says so.
+    const QString language = languageFileName(context.data.lanID);
+    const QString languagePath = context.data.paths.dataDir + QStringLiteral("language/") + language;
+    if (!language.isEmpty() && fileKindOf(languagePath) != FileKind::Regular
+        && fileKindOf(languagePath) != FileKind::Missing)
+        printError(QStringLiteral("warning: '%1' is not a regular file and is not read").arg(languagePath));
 }
 
 QString programPathFromArgument(const CliContext& context, const QString& argument)

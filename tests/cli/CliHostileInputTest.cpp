@@ -43,6 +43,7 @@ TEST_F(CliHostileInputTest, AFifoInPlaceOfTheSettingsOrALanguageFileIsSkipped)
     EXPECT_EQ(said.status, 0) << said.err.constData();
     EXPECT_TRUE(QFile::exists(file(QStringLiteral("x.led"))));
     EXPECT_TRUE(said.err.contains("app.xml' cannot be read")) << said.err.constData();
+    EXPECT_TRUE(said.err.contains(".ini' is not a regular file")) << said.err.constData();
 }
 
 // 100 000 characters would make thousands of blank frames: the text ends
