@@ -234,7 +234,11 @@ bool FileWriter::openReplacement(const std::string& target, const struct stat* o
             return false;
         }
     }
-    const mode_t mode = old ? (old->st_mode & 07777) : newFileMode();
+    mode_t mode = old ? (old->st_mode & 07777) : newFileMode();
+    // A set-user-id bit belongs to its owner: a file that changed hands drops it.
+    struct stat made { };
+    if (old && (::fstat(fd, &made) != 0 || made.st_uid != old->st_uid))
+        mode &= ~mode_t(S_ISUID);
     if (::fchmod(fd, mode) != 0) {
         const int code = errno;
         giveUp();

@@ -354,6 +354,34 @@ TEST_F(FileWriterTest, WhatAReplacementCannotKeepIsRewrittenInPlace)
     EXPECT_EQ(contentOf(fixed), "new");
 }
 
+// Another user's file that the saver's group may write: the replacement
+// keeps the group and the mode, but no set-user-id bit for its new owner.
+TEST_F(FileWriterTest, ASetUserIdBitIsNotHandedToAnotherOwner)
+{
+    if (!root() || !nobody())
+        GTEST_SKIP() << "needs root to set up another user's file";
+    const QString folder = path(QStringLiteral("own"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    ASSERT_EQ(::chown(local(folder).c_str(), nobody()->pw_uid, nobody()->pw_gid), 0);
+    const QString file = folder + QStringLiteral("/shared.led");
+    put(file, "old");
+    ASSERT_EQ(::chown(local(file).c_str(), 0, nobody()->pw_gid), 0);
+    ASSERT_EQ(::chmod(local(file).c_str(), 04660), 0);
+    FileError error;
+    bool written = false;
+    {
+        const ActingAsNobody as;
+        if (!as.acting())
+            GTEST_SKIP() << "cannot act as another user";
+        written = writeFile(file, "new", error);
+    }
+    ASSERT_TRUE(written) << qPrintable(error.message);
+    EXPECT_EQ(contentOf(file), "new");
+    EXPECT_EQ(statOf(file).st_uid, nobody()->pw_uid);
+    EXPECT_EQ(statOf(file).st_gid, nobody()->pw_gid);
+    EXPECT_EQ(statOf(file).st_mode & 07777, 0660u);
+}
+
 TEST(FileReaderTest, OnlyRegularFilesAreRead)
 {
     QTemporaryDir dir;
