@@ -84,8 +84,10 @@ public:
     }
 
 private:
-    // Bounds the memory a stream of hostile texts can make the cache hold.
-    static constexpr size_t MaxEntries = 20000;
+    // Enough for a text of 4000 faces to stay cached; a stream of ever new
+    // faces is let go, as every font held also keeps the platform's own
+    // font caches from shrinking, and their look-ups slow down as they grow.
+    static constexpr size_t MaxEntries = 4096;
 
     std::deque<FontEntry> entries_;
     QHash<FontKey, const FontEntry*> index_;
