@@ -82,9 +82,10 @@ void BM_ImportPhoto4000x3000(benchmark::State& state)
     options.rows = 16;
     options.extraPlanes = 2;
     options.dithering = Dithering::ErrorDiffusion;
+    FileError error;
     for (auto _ : state) {
         const ScaledPicture scaled = LoadScaledPicture(input, options.rows);
-        WriteLedPicture(ReduceToLeds(scaled.picture, options), output);
+        WriteLedPicture(ReduceToLeds(scaled.picture, options), output, error);
     }
 }
 BENCHMARK(BM_ImportPhoto4000x3000)->Unit(benchmark::kMillisecond);

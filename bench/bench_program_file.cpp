@@ -1,5 +1,5 @@
 // Program file speed: parsing and reading a large file, reading and writing a
-// typical one of twelve programs.
+// typical one of twelve programs, and saving lists of tens of thousands.
 #include "files/ProgramFile.h"
 #include "markup/MarkupDocument.h"
 #include "model/AppData.h"
@@ -103,6 +103,34 @@ void BM_WriteTypicalFile(benchmark::State& state)
         benchmark::DoNotOptimize(writeProgramFile(data, path));
 }
 BENCHMARK(BM_WriteTypicalFile)->Unit(benchmark::kMicrosecond);
+
+// A save grows the document at its end, program by program: the time must
+// grow with the list, not with its square.
+void BM_WriteManyPrograms(benchmark::State& state)
+{
+    AppData data;
+    fillList(data, static_cast<int>(state.range(0)));
+    const QString path = files().dir.filePath("many.led");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(writeProgramFile(data, path));
+    state.counters["programs"] = static_cast<double>(state.range(0));
+}
+BENCHMARK(BM_WriteManyPrograms)->Arg(5000)->Arg(20000)->Arg(40000)->Unit(benchmark::kMillisecond);
+
+// Reading the list back and saving it again, as tessel-cli resave does.
+void BM_ResaveManyPrograms(benchmark::State& state)
+{
+    AppData written;
+    fillList(written, 40000);
+    const QString path = files().dir.filePath("resave.led");
+    writeProgramFile(written, path);
+    for (auto _ : state) {
+        AppData data;
+        readProgramFile(data, path);
+        benchmark::DoNotOptimize(writeProgramFile(data, path));
+    }
+}
+BENCHMARK(BM_ResaveManyPrograms)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

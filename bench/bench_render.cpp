@@ -67,6 +67,50 @@ void BM_Rasterize24Characters(benchmark::State& state)
 }
 BENCHMARK(BM_Rasterize24Characters)->Unit(benchmark::kMicrosecond);
 
+// A text whose every character names a face of its own that is not
+// installed, faces numbered from `first`.
+RichText unknownFaces(int count, int first)
+{
+    RichText text;
+    for (int i = 0; i < count; ++i) {
+        text.text += QChar(u'a' + i % 26);
+        CharFormat format = redArial();
+        format.face = QStringLiteral("Unknown Face %1").arg(first + i);
+        text.formats.push_back(format);
+    }
+    text.paragraphs.resize(1);
+    return text;
+}
+
+// Faces never seen before: every one is looked up (the platform's font
+// fallback for a name it does not know).
+void BM_RasterizeUnknownFacesFirstTime(benchmark::State& state)
+{
+    const ScreenGeometry g = BadgeGeometry(12, 48, 0);
+    const TextItem item;
+    static int first = 1000000;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const RichText text = unknownFaces(4000, first);
+        first += 4000;
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(RasterizeText(g, item, text, appFolder().path() + u'/'));
+    }
+}
+BENCHMARK(BM_RasterizeUnknownFacesFirstTime)->Iterations(4)->Unit(benchmark::kMillisecond);
+
+// The same text again, as the preview redraws it: each face is looked up once.
+void BM_RasterizeUnknownFacesAgain(benchmark::State& state)
+{
+    const ScreenGeometry g = BadgeGeometry(12, 48, 0);
+    const TextItem item;
+    const RichText text = unknownFaces(4000, 0);
+    RasterizeText(g, item, text, appFolder().path() + u'/');
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RasterizeText(g, item, text, appFolder().path() + u'/'));
+}
+BENCHMARK(BM_RasterizeUnknownFacesAgain)->Unit(benchmark::kMillisecond);
+
 void BM_Rasterize10000Columns(benchmark::State& state)
 {
     const ScreenGeometry g = BadgeGeometry(12, 48, 0);

@@ -49,6 +49,27 @@ void documentRoundTrip(benchmark::State& state)
 }
 BENCHMARK(documentRoundTrip);
 
+// A text whose every character names a face that is not installed, as the
+// editor lays it out.
+void documentOfUnknownFaces(benchmark::State& state)
+{
+    tessel::RichText text;
+    for (int i = 0; i < 4000; ++i) {
+        text.text += QChar(u'a' + i % 26);
+        tessel::CharFormat format;
+        format.face = QStringLiteral("Unknown Face %1").arg(i);
+        format.twips = 180;
+        text.formats.push_back(format);
+    }
+    text.paragraphs.resize(1);
+    for (auto _ : state) {
+        QTextDocument document;
+        tessel::RichTextToDocument(text, document);
+        benchmark::DoNotOptimize(document.size());
+    }
+}
+BENCHMARK(documentOfUnknownFaces)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 TESSEL_GUI_BENCHMARK_MAIN()

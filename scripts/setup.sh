@@ -7,7 +7,7 @@ set -e
 PACKAGES="
 cmake ninja-build g++ make pkg-config ccache
 qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
-libhidapi-dev libgif-dev
+libhidapi-dev libgif-dev libfontconfig-dev
 fonts-liberation fonts-wqy-zenhei fonts-dejavu-core
 libgtest-dev libgmock-dev libbenchmark-dev
 clang-14 libclang-rt-14-dev

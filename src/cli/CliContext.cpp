@@ -6,6 +6,8 @@
 #include "files/ProgramFile.h"
 #include "files/ProgramPath.h"
 #include "files/SettingsFile.h"
+#include "i18n/LanguageTable.h"
+#include "storage/FileReader.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,7 +28,17 @@ CliContext::CliContext(CliConsole& console)
 
 void initCliContext(CliContext& context)
 {
-    initSettings(context.data, LocateAppPaths(QCoreApplication::applicationDirPath()));
+    QString reason;
+    if (!initSettings(context.data, LocateAppPaths(QCoreApplication::applicationDirPath()), &reason))
+        context.console.error(QStringLiteral("warning: the settings file '%1' cannot be read (%2); the default "
+                                             "settings are used")
+                                  .arg(context.data.paths.appXmlPath, reason));
+    // A FIFO or a device is skipped unread; the tool says so.
+    const QString language = languageFileName(systemLanguageId());
+    const QString languagePath = context.data.paths.dataDir + QStringLiteral("language/") + language;
+    if (!language.isEmpty() && fileKindOf(languagePath) != FileKind::Regular
+        && fileKindOf(languagePath) != FileKind::Missing)
+        context.console.error(QStringLiteral("warning: '%1' is not a regular file and is not read").arg(languagePath));
 }
 
 QString programPathFromArgument(const CliContext& context, const QString& argument)
@@ -100,7 +112,10 @@ int readProgramArgument(CliContext& context, const QString& argument)
     data.dirPath = parts.folder;
     data.currentPath = path;
     data.clearPrograms();
-    readProgramFile(data, path);
+    if (readProgramFile(data, path) != ProgramFileState::Whole)
+        context.console.error(QStringLiteral("warning: '%1' is damaged or cut off; %2 programs could be read")
+                                  .arg(argument)
+                                  .arg(data.programs.size()));
     return ExitSuccess;
 }
 

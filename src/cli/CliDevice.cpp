@@ -1,24 +1,18 @@
 #include "cli/CliDevice.h"
 
 #include "cli/CliOptions.h"
+#include "cli/CliOutputFile.h"
 #include "device/ExchangeHost.h"
 #include "device/HidapiTransport.h"
 #include "files/FileMessages.h"
 #include "model/AppData.h"
 
-#include <QSaveFile>
 #include <algorithm>
 #include <limits>
 
 namespace tessel::cli {
 
 namespace {
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
 
 constexpr int MaxLatencyMs = 10000;
 constexpr int MaxPacketIndex = 65535;
@@ -166,10 +160,7 @@ bool CliDevice::writeSimulatorFiles(const CliConsole& console) const
     if (simulator_ == nullptr)
         return true;
     const auto write = [&console](const QString& path, const QByteArray& bytes) {
-        if (path.isEmpty() || writeFile(path, bytes))
-            return true;
-        console.error(writeFailedMessage(console.texts(), systemLanguageId(), path, QString()));
-        return false;
+        return path.isEmpty() || writeOutputFile(console, path, bytes);
     };
     const bool dumped = write(options_.simDump, simulator_->receivedImage());
     const bool logged = write(options_.simLog, PacketLog(simulator_->recordedPackets()));

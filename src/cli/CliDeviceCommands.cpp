@@ -60,11 +60,9 @@ int runScreenParaExchange(CliContext& context, CliDevice& device, DeviceOperatio
     if (!device.writeSimulatorFiles(context.console))
         return ExitFailure;
     if (exchange.result() == ExchangeResult::ParametersRead && exchange.readPara()) {
-        // The badge sends no name: the set is shown under the name of the
-        // current set, as the screen-parameter dialog's name field keeps it.
-        ScreenPara read = *exchange.readPara();
-        if (read.name.isEmpty())
-            read.name = context.data.screenPara.name;
+        // What the badge reported, and nothing else: it sends no name, so the
+        // name field stays empty, as the dialog's name edit does.
+        const ScreenPara read = *exchange.readPara();
         if (format == Format::Json)
             context.console.writeData(screenParaJson(read));
         else
@@ -251,9 +249,9 @@ const CliCommandRegistration getParamsCommand({
     .name = "get-params",
     .usage = "[--json] [DEVICE OPTIONS]",
     .help = "Reads the badge's screen parameters and prints them as one line\n"
-            "NAME,ID,ROWS*COLUMNS,COLOURS,OE,DATA, e.g. K9057R,0,12*48,R,Low,595.\n"
-            "  --json    a UTF-8 JSON object: name (string: the current set's name, as the\n"
-            "            badge sends none), id (number 0-254), rows (12, 14 or 16),\n"
+            ",ID,ROWS*COLUMNS,COLOURS,OE,DATA, e.g. ,0,12*48,R,Low,595 (the badge keeps no name).\n"
+            "  --json    a UTF-8 JSON object: name (string: empty, as the badge sends\n"
+            "            none), id (number 0-254), rows (12, 14 or 16),\n"
             "            columns (LEDs, 3-16 times rows), colours (R, RG or RGB), oe (Low\n"
             "            or High), data (595 or 5026), each a string but id, rows, columns\n",
     .options = { { { QStringLiteral("json") } } },

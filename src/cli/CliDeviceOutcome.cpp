@@ -2,6 +2,8 @@
 
 #include "cli/CliCommand.h"
 
+#include "render/ProgramEncoder.h"
+
 namespace tessel::cli {
 
 namespace {
@@ -60,6 +62,19 @@ int finishExchange(
     }
     console.outcome(text);
     return ExitSuccess;
+}
+
+bool printTooManyFrames(const CliConsole& console, const AppData& data, const DeviceImageBuild& build)
+{
+    if (build.tooManyFramesProgram <= 0 || build.tooManyFramesProgram > int(data.programs.size()))
+        return false;
+    const Program& program = *data.programs[size_t(build.tooManyFramesProgram - 1)];
+    console.error(QStringLiteral("program %1 ('%2') needs %3 frames: a program holds at most %4")
+                      .arg(build.tooManyFramesProgram)
+                      .arg(program.name)
+                      .arg(build.framesNeeded)
+                      .arg(MaxFrameCount));
+    return true;
 }
 
 } // namespace tessel::cli

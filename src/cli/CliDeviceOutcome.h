@@ -6,6 +6,9 @@
 #include "cli/CliConsole.h"
 #include "device/ExchangeResult.h"
 #include "device/HidTransport.h"
+#include "i18n/LanguageTable.h"
+#include "model/AppData.h"
+#include "render/DeviceImage.h"
 
 namespace tessel::cli {
 
@@ -18,5 +21,9 @@ enum class ExchangeKind { Send, ScreenParameters };
 // attached but not accessible is told apart from a missing one.
 int finishExchange(
     const CliConsole& console, ExchangeKind kind, ExchangeResult result, LinkOpenResult openResult);
+
+// When the build stopped at a program of more frames than its header can
+// count, names that program on stderr; true then.
+bool printTooManyFrames(const CliConsole& console, const AppData& data, const DeviceImageBuild& build);
 
 } // namespace tessel::cli

@@ -40,8 +40,12 @@ int runSendSession(CliContext& context, CliDevice& device, DeviceOperation opera
         : ProgressBar::Hidden;
     CliDeviceHost host(context.console, bar);
     const AppData& data = context.data;
-    SendSession session(data, context.texts, device.link(), host, [&data](const ScreenGeometry& geometry) {
-        return BuildDeviceImage(data, geometry, data.paths.dataDir);
+    DeviceImageBuild refused;
+    SendSession session(data, context.texts, device.link(), host, [&data, &refused](const ScreenGeometry& geometry) {
+        DeviceImageBuild build = BuildDeviceImage(data, geometry, data.paths.dataDir);
+        refused.tooManyFramesProgram = build.tooManyFramesProgram;
+        refused.framesNeeded = build.framesNeeded;
+        return build;
     });
     QEventLoop loop;
     host.onTimer = [&session](int id) { session.OnTimer(id); };
@@ -53,6 +57,7 @@ int runSendSession(CliContext& context, CliDevice& device, DeviceOperation opera
     // tell of success.
     if (!device.writeSimulatorFiles(context.console))
         return ExitFailure;
+    printTooManyFrames(context.console, data, refused);
     return finishExchange(context.console, ExchangeKind::Send, session.result(), session.openResult());
 }
 

@@ -4,8 +4,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
 #include "cli/CliOptions.h"
-#include "files/FileMessages.h"
-#include "model/AppData.h"
+#include "cli/CliOutputFile.h"
 #include "render/LedPicture.h"
 #include "render/PictureFile.h"
 
@@ -74,9 +73,10 @@ int importPicture(const CliCall& call)
     const ScaledPicture scaled = LoadScaledPicture(*input, options->conversion.rows);
     if (scaled.error != LedPictureError::None)
         return failedPicture(call, scaled.error, argument);
-    if (!WriteLedPicture(ReduceToLeds(scaled.picture, options->conversion), options->output)) {
-        call.console.error(
-            writeFailedMessage(call.console.texts(), systemLanguageId(), options->output, QString()));
+    FileError error;
+    if (!WriteLedPicture(
+            ReduceToLeds(scaled.picture, options->conversion), options->output, error, DashPath::StandardOutput)) {
+        printWriteError(call.console, options->output, error);
         return ExitFailure;
     }
     return ExitSuccess;

@@ -3,14 +3,13 @@
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
 #include "cli/CliOptions.h"
-#include "files/FileMessages.h"
+#include "cli/CliOutputFile.h"
 #include "render/BadgePlayback.h"
 #include "render/LedView.h"
 #include "render/PlaybackGif.h"
 #include "render/ScreenGeometry.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QBuffer>
 #include <limits>
 #include <optional>
 
@@ -54,26 +53,13 @@ ScreenGeometry geometryOf(const Options& options, const AppData& data)
     return BadgeGeometry(options.screen->rows, options.screen->columns, options.planes);
 }
 
-// Writes the GIF to the file (replaced only when the whole GIF is written)
-// or to standard output.
-PlaybackGifResult writeGif(const BadgePlayback& playback, int zoom, const QString& output)
+// The GIF in memory, so that the file (or standard output) gets it through
+// the one file writer, whole or not at all.
+PlaybackGifResult encodeGif(const BadgePlayback& playback, int zoom, QByteArray& gif)
 {
-    if (output == QLatin1String("-")) {
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly))
-            return {};
-        PlaybackGifResult result = WritePlaybackGif(playback, zoom, out);
-        if (result.error == PlaybackGifError::None && !out.flush())
-            result.error = PlaybackGifError::WriteFailed;
-        return result;
-    }
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly))
-        return {};
-    PlaybackGifResult result = WritePlaybackGif(playback, zoom, file);
-    if (result.error == PlaybackGifError::None && !file.commit())
-        result.error = PlaybackGifError::WriteFailed;
-    return result;
+    QBuffer buffer(&gif);
+    buffer.open(QIODevice::WriteOnly);
+    return WritePlaybackGif(playback, zoom, buffer);
 }
 
 int play(const CliCall& call)
@@ -112,16 +98,15 @@ int play(const CliCall& call)
         if (playback.stoppedEarly())
             console.error(CliMessage::PlaybackListCut, { QString::number(playback.programCount()) });
     }
-    const PlaybackGifResult result = writeGif(playback, options->zoom, options->output);
+    QByteArray gif;
+    const PlaybackGifResult result = encodeGif(playback, options->zoom, gif);
     if (result.error == PlaybackGifError::TooLarge) {
         console.error(CliMessage::PlaybackTooLarge,
             { QString::number(geometry.rows), QString::number(geometry.columns), QString::number(options->zoom) });
         return ExitFailure;
     }
-    if (result.error != PlaybackGifError::None) {
-        console.error(writeFailedMessage(context.texts, data.lanID, options->output, QString()));
+    if (result.error != PlaybackGifError::None || !writeOutputFile(console, options->output, gif))
         return ExitFailure;
-    }
     if (result.cutShort)
         console.error(CliMessage::PlaybackCut,
             { QString::number(result.coveredMs / 1000.0, 'f', 1), QString::number(playback.duration() / 1000.0, 'f', 1) });

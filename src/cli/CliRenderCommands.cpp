@@ -2,14 +2,14 @@
 // device image a send would transfer, written to files.
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
+#include "cli/CliDeviceOutcome.h"
 #include "cli/CliOptions.h"
-#include "files/FileMessages.h"
+#include "cli/CliOutputFile.h"
 #include "render/BmpWriter.h"
 #include "render/DeviceImage.h"
 #include "render/PreviewPicture.h"
 #include "render/ScreenGeometry.h"
 
-#include <QSaveFile>
 #include <limits>
 #include <optional>
 
@@ -49,18 +49,6 @@ Screen screenOf(const Options& options, const AppData& data)
         return *options.screen;
     const ScreenGeometry preview = PreviewGeometry(data.screenPara);
     return Screen { preview.rows, preview.columns };
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
-
-int writeFailed(const CliContext& context, const QString& path)
-{
-    context.console.error(writeFailedMessage(context.texts, context.data.lanID, path, QString()));
-    return ExitFailure;
 }
 
 // The common start of render and image: the arguments, the editor's
@@ -108,8 +96,11 @@ int renderProgram(const Options& options, CliContext& context)
         context.console.error(CliMessage::NoColumns, { QString::number(number) });
         return ExitFailure;
     }
-    if (!WriteBmp32(picture, options.output))
-        return writeFailed(context, options.output);
+    FileError error;
+    if (!WriteBmp32(picture, options.output, error, DashPath::StandardOutput)) {
+        printWriteError(context.console, options.output, error);
+        return ExitFailure;
+    }
     return ExitSuccess;
 }
 
@@ -122,6 +113,8 @@ int writeDeviceImage(const Options& options, CliContext& context)
         context.console.error(CliMessage::TooManyPrograms, { QString::number(MaxEncodedPrograms) });
         return ExitFailure;
     }
+    if (printTooManyFrames(context.console, context.data, build))
+        return ExitFailure;
     if (build.tooLarge) {
         context.console.error(CliMessage::ImageTooLarge, { QString::number(MaxDeviceImageBytes) });
         return ExitFailure;
@@ -130,8 +123,8 @@ int writeDeviceImage(const Options& options, CliContext& context)
         context.console.error(context.texts.tip(23));
         return ExitFailure;
     }
-    if (!writeFile(options.output, build.bytes))
-        return writeFailed(context, options.output);
+    if (!writeOutputFile(context.console, options.output, build.bytes))
+        return ExitFailure;
     return ExitSuccess;
 }
 

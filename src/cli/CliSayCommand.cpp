@@ -17,6 +17,7 @@
 #include "render/TextRasterizer.h"
 
 #include <QFile>
+#include <optional>
 
 namespace tessel::cli {
 
@@ -106,9 +107,13 @@ std::optional<SayChoices> sayChoices(const CliCall& call)
     return choices;
 }
 
+// Far more than 10000 columns can show: a larger input is refused rather
+// than held in memory.
+constexpr qint64 MaxSayInputBytes = 1024 * 1024;
+
 // The text of the argument, or of standard input for "-": at most
-// MaxStandardInputBytes. Nothing, with the reason printed, when standard
-// input is larger.
+// MaxSayInputBytes. Nothing, with the reason printed, when standard input is
+// larger.
 std::optional<QString> readText(const CliConsole& console, const QString& argument, int32_t lanID)
 {
     if (argument != QLatin1String("-"))
@@ -116,30 +121,42 @@ std::optional<QString> readText(const CliConsole& console, const QString& argume
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly))
         return QString();
-    const QByteArray bytes = input.read(MaxStandardInputBytes + 1);
-    if (bytes.size() > MaxStandardInputBytes) {
-        console.error(CliMessage::InputTooLarge, { QString::number(MaxStandardInputBytes >> 20) });
+    // A pipe gives its bytes in pieces.
+    QByteArray bytes;
+    while (bytes.size() <= MaxSayInputBytes) {
+        const QByteArray piece = input.read(MaxSayInputBytes + 1 - bytes.size());
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
+    if (bytes.size() > MaxSayInputBytes) {
+        console.error(CliMessage::InputTooLarge, { QString::number(MaxSayInputBytes >> 20) });
         return std::nullopt;
     }
     return decodeSayInput(bytes, lanID);
 }
 
-// Text beyond the canvas is not drawn: say so, and send what there is.
-void warnWhenCut(const CliConsole& console, const AppData& data, const Program& program)
+// Text beyond the canvas is not drawn: the text ends after its last
+// character that fits, so that no blank frames are sent, and a warning says so.
+QString fittedText(CliContext& context, const QString& text, const SayChoices& choices)
 {
+    const Program& program = makeSayProgram(context.data, context.texts, text, choices);
     const TextItem& item = *program.text();
-    const QImage strip = RasterizeText(PreviewGeometry(data.screenPara), item,
-        RichTextFromSave(item.save, ansiCodePageForLanguage(data.lanID)), data.paths.dataDir);
-    if (strip.width() > CanvasColumns)
-        console.error(
-            CliMessage::TextCut, { QString::number(strip.width()), QString::number(CanvasColumns) });
+    const RichText rich = RichTextFromSave(item.save, ansiCodePageForLanguage(context.data.lanID));
+    const qsizetype fitting = FittingLength(PreviewGeometry(context.data.screenPara), item, rich);
+    if (fitting >= rich.text.size())
+        return text;
+    const QImage strip = RasterizeText(PreviewGeometry(context.data.screenPara), item, rich, context.data.paths.dataDir);
+    context.console.error(CliMessage::TextCut, { QString::number(strip.width()), QString::number(CanvasColumns) });
+    // The program holds the text character for character.
+    return text.left(fitting);
 }
 
 int writeSayFile(CliContext& context, const QString& output)
 {
-    const QString target = programPathFromArgument(context, output);
+    const QString target = output == QLatin1String("-") ? output : programPathFromArgument(context, output);
     QString reason;
-    if (writeProgramFile(context.data, target, &reason))
+    if (writeProgramFile(context.data, target, &reason, DashPath::StandardOutput))
         return ExitSuccess;
     context.console.error(withReason(writeFailedMessage(context.texts, context.data.lanID,
                                          resolveProgramPath(context.data, target), QString()),
@@ -171,8 +188,7 @@ int runSay(const CliCall& call)
         call.console.error(CliMessage::EmptyText);
         return ExitFailure;
     }
-    const Program& program = makeSayProgram(context.data, context.texts, text, *choices);
-    warnWhenCut(call.console, context.data, program);
+    makeSayProgram(context.data, context.texts, fittedText(context, text, *choices), *choices);
     if (call.isSet(QStringLiteral("o")))
         return writeSayFile(context, output);
     return runOnDevice(context, *device, [](CliContext& context, CliDevice& device) {

@@ -6,9 +6,25 @@
 #include "files/SettingsFile.h"
 #include "model/AppData.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <unistd.h>
 
 namespace tessel {
+
+namespace {
+
+// Whether the system refuses the user writes to the existing file (its
+// permissions, a read-only file system), as against a passing failure.
+bool isRefused(const QString& path)
+{
+    if (::access(QFile::encodeName(path).constData(), W_OK) == 0)
+        return false;
+    return errno == EACCES || errno == EPERM || errno == EROFS;
+}
+
+} // namespace
 
 FileCommands::FileCommands(AppData& data, const LanguageTable& texts, FileCommandHost& host)
     : data_(data)
@@ -62,8 +78,12 @@ SaveResult FileCommands::saveProgramFile(SaveQuestion question, SaveTarget targe
                 break;
             }
         }
-        if (!data_.currentPath.isEmpty())
-            return writeTo(data_.currentPath);
+        if (!data_.currentPath.isEmpty()) {
+            const SaveResult result = writeTo(data_.currentPath);
+            // A file the user may not write: after the message, Save As.
+            if (result != SaveResult::WriteFailed || !isRefused(resolveProgramPath(data_, data_.currentPath)))
+                return result;
+        }
     }
     const auto chosen = host_.askSavePath({ QStringLiteral("program file(*.led)"), QStringLiteral("led"),
         data_.fileName, resolveProgramPath(data_, data_.dirPath) });
@@ -109,8 +129,13 @@ bool FileCommands::saveQuestionAllows()
 void FileCommands::readCurrentFile()
 {
     data_.clearPrograms();
-    readProgramFile(data_, data_.currentPath);
+    const ProgramFileState state = readProgramFile(data_, data_.currentPath);
     host_.programListReplaced();
+    // What could be read is shown, so that a save keeps it; the user learns
+    // that it is not the whole file.
+    if (state != ProgramFileState::Whole)
+        host_.showOpenFailed(programFileDamagedMessage(texts_, resolveProgramPath(data_, data_.currentPath)),
+            openFailedCaption(texts_));
 }
 
 void FileCommands::writeSettings()

@@ -47,6 +47,23 @@ QString settingsNotKeptMessage(const AppData& data, const LanguageTable& texts, 
     return message;
 }
 
+QString settingsUnreadableMessage(const AppData& data, const LanguageTable& texts, const QString& reason)
+{
+    const QString format = texts.textOr(u"settingsUnreadable",
+        QStringLiteral("The settings file %1 cannot be read. The editor starts with the default settings."));
+    return withReason(format.contains(QLatin1String("%1")) ? format.arg(data.paths.appXmlPath)
+                                                         : format + u' ' + data.paths.appXmlPath,
+        reason);
+}
+
+QString programFileDamagedMessage(const LanguageTable& texts, const QString& path)
+{
+    const QString format = texts.textOr(u"programFileDamaged",
+        QStringLiteral("The program file %1 is damaged or cut off. Only the programs that could be read are "
+                       "shown."));
+    return format.contains(QLatin1String("%1")) ? format.arg(path) : format + u' ' + path;
+}
+
 QString writeFailedMessage(int32_t lanID, const QString& path, const QString& reason)
 {
     return withReason(isChinese(lanID) ? QStringLiteral(u"无法写入文件 %1！").arg(path)

@@ -31,6 +31,14 @@ QString writeFailedMessage(int32_t lanID, const QString& path, const QString& re
 // the reason on a line of its own.
 QString settingsNotKeptMessage(const AppData& data, const LanguageTable& texts, const QString& reason);
 
+// That the settings file at appXmlPath exists but cannot be read, so the
+// editor starts with the default settings; the reason on a line of its own.
+QString settingsUnreadableMessage(const AppData& data, const LanguageTable& texts, const QString& reason);
+
+// That the program file is damaged or cut off and only what could be read
+// is shown.
+QString programFileDamagedMessage(const LanguageTable& texts, const QString& path);
+
 // The same texts in the words of the language file; each falls back to the
 // fixed text above when the file does not hold its key.
 QString saveQuestion(const AppData& data, const LanguageTable& texts);

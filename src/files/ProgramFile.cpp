@@ -127,7 +127,7 @@ std::unique_ptr<Program> readProgram(MarkupDocument& doc)
 
 } // namespace
 
-bool writeProgramFile(const AppData& data, const QString& path, QString* reason)
+bool writeProgramFile(const AppData& data, const QString& path, QString* reason, DashPath dash)
 {
     MarkupDocument doc;
     doc.setText(Declaration);
@@ -136,21 +136,37 @@ bool writeProgramFile(const AppData& data, const QString& path, QString* reason)
     for (const auto& program : data.programs)
         writeProgram(doc, *program);
     doc.leaveElement();
-    const bool written = doc.saveFile(resolveProgramPath(data, path));
+    const bool toStandardOutput = dash == DashPath::StandardOutput && path == QLatin1String("-");
+    const bool written = doc.saveFile(toStandardOutput ? path : resolveProgramPath(data, path), dash);
     if (!written && reason)
         *reason = fileErrorOf(doc);
     return written;
 }
 
-void readProgramFile(AppData& data, const QString& path)
+ProgramFileState readProgramFile(AppData& data, const QString& path)
 {
     MarkupDocument doc;
     doc.setAnsiCodePage(ansiCodePageForLanguage(data.lanID));
-    if (!doc.loadFile(resolveProgramPath(data, path)) || !doc.findElement())
-        return;
+    if (!doc.loadFile(resolveProgramPath(data, path)))
+        return ProgramFileState::Unreadable;
+    if (!doc.findElement())
+        return doc.hasErrors() ? ProgramFileState::Damaged : ProgramFileState::Whole;
     doc.enterElement();
-    while (doc.findElement(QStringLiteral("Program")))
+    bool found = false;
+    while (doc.findElement(QStringLiteral("Program"))) {
         data.adoptProgram(readProgram(doc));
+        found = true;
+    }
+    doc.leaveElement();
+    if (!doc.hasErrors())
+        return ProgramFileState::Whole;
+    // A file cut off before its root closes: the root holds nothing and the
+    // programs that could be read follow it.
+    if (!found) {
+        while (doc.findElement(QStringLiteral("Program")))
+            data.adoptProgram(readProgram(doc));
+    }
+    return ProgramFileState::Damaged;
 }
 
 bool checkProgramFile(const QString& path)

@@ -63,12 +63,13 @@ QString startupPath(const QString& commandLine)
 
 } // namespace
 
-void initSettings(AppData& data, const AppPaths& paths)
+bool initSettings(AppData& data, const AppPaths& paths, QString* reason)
 {
     data.paths = paths;
     data.resetSettings();
+    bool read = true;
     if (QFileInfo::exists(data.paths.appXmlPath))
-        loadSettings(data, data.paths.appXmlPath);
+        read = loadSettings(data, data.paths.appXmlPath, reason);
     if (!data.startupFile.trimmed().isEmpty()) {
         const PathParts parts = splitAtLastSeparator(startupPath(data.startupFile));
         data.fileName = parts.fileName;
@@ -82,14 +83,18 @@ void initSettings(AppData& data, const AppPaths& paths)
         data.fileName = QStringLiteral("default.led");
     }
     data.currentPath.clear();
+    return read;
 }
 
-bool loadSettings(AppData& data, const QString& path)
+bool loadSettings(AppData& data, const QString& path, QString* reason)
 {
     MarkupDocument doc;
     doc.setAnsiCodePage(ansiCodePageForLanguage(data.lanID));
-    if (!doc.loadFile(path))
+    if (!doc.loadFile(path)) {
+        if (reason)
+            *reason = fileErrorOf(doc);
         return false;
+    }
     if (!doc.findElement())
         return true;
     doc.enterElement();

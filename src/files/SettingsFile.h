@@ -13,12 +13,14 @@ struct AppPaths;
 // The start-up sequence: the paths, start values, "app.xml" when it exists,
 // then the current file name and folder from the command-line file (which
 // becomes the newest recent entry) or the newest recent entry. The program
-// passes LocateAppPaths(QCoreApplication::applicationDirPath()).
-void initSettings(AppData& data, const AppPaths& paths);
+// passes LocateAppPaths(QCoreApplication::applicationDirPath()). False when
+// "app.xml" exists but cannot be read (a folder, a FIFO, no permission):
+// the start values stay, and *reason holds the system's words.
+bool initSettings(AppData& data, const AppPaths& paths, QString* reason = nullptr);
 
 // Reads the file's elements in the writer's order; whatever is missing keeps
-// its value. False when the file could not be loaded.
-bool loadSettings(AppData& data, const QString& path);
+// its value. False when the file could not be loaded (*reason: why).
+bool loadSettings(AppData& data, const QString& path, QString* reason = nullptr);
 
 // Writes every stored setting to appXmlPath, creating its folder first;
 // false when the write failed (*reason then holds the system's words when

@@ -2,6 +2,8 @@
 
 #include "encoding/CodePage.h"
 
+#include "storage/FileReader.h"
+
 #include <QFile>
 #include <QtEndian>
 
@@ -155,6 +157,9 @@ IniFile IniFile::parse(QByteArrayView bytes, int ansiCodePage)
 
 IniFile IniFile::read(const QString& path, int ansiCodePage)
 {
+    // A FIFO or a device in place of the file would block or never end.
+    if (fileKindOf(path) != FileKind::Regular)
+        return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};

@@ -156,8 +156,10 @@ const QStringList& LanguageTable::furtherKeys()
         // help and options menus
         QStringLiteral("aboutTitle"), QStringLiteral("aboutVersion"), QStringLiteral("aboutLicence"),
         QStringLiteral("noImageEditor"),
-        // a settings folder that cannot be written
-        QStringLiteral("settingsNotKept"),
+        // a settings folder that cannot be written, a settings file that
+        // cannot be read, a program file that is damaged
+        QStringLiteral("settingsNotKept"), QStringLiteral("settingsUnreadable"),
+        QStringLiteral("programFileDamaged"),
         // view menu and the picture import dialog
         QStringLiteral("view"), QStringLiteral("zoomIn"), QStringLiteral("zoomOut"), QStringLiteral("actualSize"),
         QStringLiteral("pictureImportTitle"), QStringLiteral("threshold"), QStringLiteral("dither"),

@@ -51,12 +51,46 @@ void ElementIndex::link(int32_t element, int32_t parent, int32_t previous)
 
 void ElementIndex::shift(int32_t pos, int32_t delta, int32_t container)
 {
-    for (std::size_t i = 1; i < records_.size(); ++i)
-        if (records_[i].start >= pos)
-            records_[i].start += delta;
+    // Children lie in document order inside their parent, so what starts at
+    // or after pos is, level by level, a run of last children with all they
+    // hold; the child before that run is the only one that may contain pos.
+    // Only the elements that move are visited, and saving stays linear.
+    for (int32_t parent = 0; parent >= 0;) {
+        const int32_t first = (*this)[parent].firstChild;
+        int32_t child = first ? (*this)[first].previousSibling : 0;
+        int32_t inside = -1;
+        while (child) {
+            if ((*this)[child].start < pos) {
+                inside = child;
+                break;
+            }
+            shiftSubtree(child, delta);
+            child = child == first ? 0 : (*this)[child].previousSibling;
+        }
+        parent = inside;
+    }
     for (int32_t c = container; c != 0; c = (*this)[c].parent)
         (*this)[c].length += delta;
     records_[0].length += delta;
+}
+
+void ElementIndex::shiftSubtree(int32_t root, int32_t delta)
+{
+    // Walked without recursion: a hostile document may nest deeply.
+    int32_t e = root;
+    for (;;) {
+        ElementRecord& record = (*this)[e];
+        record.start += delta;
+        if (record.firstChild) {
+            e = record.firstChild;
+            continue;
+        }
+        while (e != root && !(*this)[e].nextSibling)
+            e = (*this)[e].parent;
+        if (e == root)
+            return;
+        e = (*this)[e].nextSibling;
+    }
 }
 
 } // namespace tessel

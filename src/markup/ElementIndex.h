@@ -55,6 +55,9 @@ public:
     void shift(int32_t pos, int32_t delta, int32_t container);
 
 private:
+    // Moves the element and everything inside it.
+    void shiftSubtree(int32_t root, int32_t delta);
+
     std::vector<ElementRecord> records_;
 };
 

@@ -3,11 +3,13 @@
 #include "markup/DocumentDecoder.h"
 #include "markup/DocumentEncoder.h"
 #include "markup/ElementText.h"
-#include "markup/FileAccess.h"
+#include "storage/FileReader.h"
+#include "storage/FileWriter.h"
 #include "markup/MarkupEscape.h"
 #include "markup/MarkupParser.h"
 #include "markup/MarkupScanner.h"
 
+#include <QStringBuilder>
 #include <limits>
 
 namespace tessel {
@@ -84,12 +86,12 @@ bool MarkupDocument::takeBytes(QByteArrayView bytes)
     return true;
 }
 
-bool MarkupDocument::saveFile(const QString& path)
+bool MarkupDocument::saveFile(const QString& path, DashPath dash)
 {
     log_.clear();
     const EncodedDocument encoded = encodeDocument(text_, ansiCodePage_, log_);
     FileError error;
-    if (!replaceFileContents(path, encoded.bytes, error)) {
+    if (!writeFile(path, encoded.bytes, error, dash)) {
         logFileError(error);
         return false;
     }
@@ -191,7 +193,7 @@ bool MarkupDocument::setAttribute(const QString& name, const QString& value)
         return false;
     ElementRecord& record = index_[current_];
     const QStringView tag = QStringView(text_).sliced(record.start, record.startTagLength);
-    const QString quoted = u'"' + escapeMarkup(value, EscapeMode::Attribute) + u'"';
+    const QString quoted = u'"' % escapeMarkup(value, EscapeMode::Attribute) % u'"';
     AttributeSpan span;
     qsizetype pos;
     qsizetype removed;
@@ -203,7 +205,7 @@ bool MarkupDocument::setAttribute(const QString& name, const QString& value)
     } else {
         pos = record.start + attributesEnd(tag);
         removed = 0;
-        inserted = u' ' + name + u'=' + quoted;
+        inserted = u' ' % name % u'=' % quoted;
     }
     const qsizetype delta = inserted.size() - removed;
     if (text_.size() + delta > MaxTextLength)
@@ -248,12 +250,14 @@ int32_t MarkupDocument::insertElement(
     QString element;
     int32_t startTagLength;
     int32_t endTagLength = 0;
+    // Each text is built in one piece (QStringBuilder): a save makes
+    // millions of them.
     if (content.isEmpty()) {
-        element = u'<' + name + QStringLiteral("/>");
+        element = u'<' % name % QLatin1StringView("/>");
         startTagLength = static_cast<int32_t>(element.size());
     } else {
-        element = u'<' + name + u'>' + escapeMarkup(content, EscapeMode::Element) + QStringLiteral("</")
-            + name + u'>';
+        element = u'<' % name % u'>' % escapeMarkup(content, EscapeMode::Element) % QLatin1StringView("</")
+            % name % u'>';
         startTagLength = static_cast<int32_t>(name.size() + 2);
         endTagLength = static_cast<int32_t>(name.size() + 3);
     }
@@ -272,8 +276,7 @@ int32_t MarkupDocument::insertElement(
         removed = 1;
         // A stray "/" before "/>" would close the rewritten tag again.
         const QString close = text_[pos - 1] == u'/' ? QStringLiteral(" >") : QStringLiteral(">");
-        inserted
-            = close + LineBreak + element + LineBreak + QStringLiteral("</") + tagName(parent).toString();
+        inserted = close % LineBreak % element % LineBreak % QLatin1StringView("</") % tagName(parent);
         elementOffset = close.size() + LineBreak.size();
         rewrittenStartTag = static_cast<int32_t>(pos - container.start + close.size());
     } else {
@@ -288,7 +291,7 @@ int32_t MarkupDocument::insertElement(
         } else {
             pos = parent ? container.contentEnd() : text_.size();
         }
-        inserted = element + LineBreak;
+        inserted = element % LineBreak;
         const bool nothingBetween = parent && !(container.flags & ElementRecord::IllFormed)
             && container.contentStart() == container.contentEnd();
         if (nothingBetween) {

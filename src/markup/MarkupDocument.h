@@ -5,6 +5,7 @@
 
 #include "markup/ElementIndex.h"
 #include "markup/ResultLog.h"
+#include "storage/FileWriter.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -12,8 +13,6 @@
 #include <cstdint>
 
 namespace tessel {
-
-struct FileError;
 
 class MarkupDocument {
 public:
@@ -30,9 +29,9 @@ public:
     // The decoding and indexing half of loadFile, for bytes already in memory.
     // False (text empty) only when the bytes cannot be taken in at all.
     bool setBytes(QByteArrayView bytes);
-    // Encodes the text and writes it to a temporary file beside the target,
-    // then renames that over the target. On failure the old file stays as it was.
-    bool saveFile(const QString& path);
+    // Encodes the text and writes it through the one file writer (FileWriter.h):
+    // on failure the old file stays as it was and the log holds the reason.
+    bool saveFile(const QString& path, DashPath dash = DashPath::File);
 
     // Moves the cursor to the document level with nothing selected.
     void resetPosition();

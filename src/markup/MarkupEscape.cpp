@@ -67,35 +67,37 @@ qsizetype decodeReference(QStringView text, qsizetype pos, char32_t& character)
 
 QString escapeMarkup(QStringView text, EscapeMode mode)
 {
-    QString out;
-    out.reserve(text.size() + text.size() / 8);
-    for (QChar c : text) {
+    const bool attribute = mode == EscapeMode::Attribute;
+    const auto replacement = [attribute](QChar c) -> QStringView {
         switch (c.unicode()) {
         case u'<':
-            out += u"&lt;";
-            break;
+            return u"&lt;";
         case u'&':
-            out += u"&amp;";
-            break;
+            return u"&amp;";
         case u'>':
-            out += u"&gt;";
-            break;
+            return u"&gt;";
         case u'\'':
-            if (mode == EscapeMode::Attribute)
-                out += u"&apos;";
-            else
-                out += c;
-            break;
+            return attribute ? QStringView(u"&apos;") : QStringView();
         case u'"':
-            if (mode == EscapeMode::Attribute)
-                out += u"&quot;";
-            else
-                out += c;
-            break;
+            return attribute ? QStringView(u"&quot;") : QStringView();
         default:
-            out += c;
+            return {};
         }
+    };
+    // Runs without markup characters are copied whole: a document of long
+    // texts is saved at the speed of copying them.
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    qsizetype copied = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QStringView escaped = replacement(text[i]);
+        if (escaped.isNull())
+            continue;
+        out.append(text.sliced(copied, i - copied));
+        out.append(escaped);
+        copied = i + 1;
     }
+    out.append(text.sliced(copied));
     return out;
 }
 

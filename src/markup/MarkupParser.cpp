@@ -54,9 +54,10 @@ void MarkupParser::addElement(qsizetype pos, const MarkupToken& token)
     index_.link(element, open_.empty() ? 0 : open_.back().element, 0);
     if (token.kind == MarkupToken::EmptyElementTag)
         return;
-    OpenElement open { element, static_cast<int32_t>(token.nameLength), 0 };
+    OpenElement open { element, static_cast<int32_t>(token.nameLength), 0, nullptr };
     int32_t& innermost = innermostByName_[nameOf(open)];
     open.sameNameBelow = innermost;
+    open.innermost = &innermost;
     open_.push_back(open);
     innermost = static_cast<int32_t>(open_.size());
 }
@@ -64,7 +65,14 @@ void MarkupParser::addElement(qsizetype pos, const MarkupToken& token)
 void MarkupParser::handleEndTag(qsizetype pos, const MarkupToken& token)
 {
     const QStringView name = text_.sliced(pos + 2, token.nameLength);
-    const int32_t match = open_.empty() ? 0 : innermostByName_.value(name, 0);
+    int32_t match = 0;
+    if (!open_.empty() && nameOf(open_.back()) == name) {
+        // The usual case: the end tag of the innermost element.
+        match = static_cast<int32_t>(open_.size());
+    } else if (!open_.empty()) {
+        const auto found = innermostByName_.find(name);
+        match = found == innermostByName_.end() ? 0 : found->second;
+    }
     if (match == 0) {
         errors_ = true;
         log_.add({ .event = "lone_end_tag",
@@ -128,7 +136,7 @@ void MarkupParser::closeUnended(size_t from, int32_t container, qsizetype detect
 void MarkupParser::pop()
 {
     const OpenElement& open = open_.back();
-    innermostByName_[nameOf(open)] = open.sameNameBelow;
+    *open.innermost = open.sameNameBelow;
     open_.pop_back();
 }
 

@@ -9,6 +9,7 @@
 
 #include <QHash>
 #include <QStringView>
+#include <unordered_map>
 #include <vector>
 
 namespace tessel {
@@ -25,6 +26,11 @@ private:
         int32_t element;
         int32_t nameLength;
         int32_t sameNameBelow; // 1 + stack position of the next open element of this name; 0 = none
+        int32_t* innermost; // its name's entry in innermostByName_
+    };
+    // Qt's seeded string hash, so that crafted names cannot pile into one bucket.
+    struct NameHash {
+        size_t operator()(QStringView name) const { return qHash(name, QHashSeed::globalSeed()); }
     };
 
     void addElement(qsizetype pos, const MarkupToken& token);
@@ -39,8 +45,9 @@ private:
     ResultLog& log_;
     std::vector<OpenElement> open_;
     // 1 + stack position of the innermost open element of each name, so that an
-    // end tag finds its element without searching the stack.
-    QHash<QStringView, int32_t> innermostByName_;
+    // end tag finds its element without searching the stack. Its entries stay
+    // where they are as it grows: each open element keeps a pointer to its own.
+    std::unordered_map<QStringView, int32_t, NameHash> innermostByName_;
     bool errors_ = false;
 };
 

@@ -1,8 +1,8 @@
 #include "render/BmpWriter.h"
 
-#include "render/FileReplacement.h"
-
 #include <QtEndian>
+#include <algorithm>
+#include <cerrno>
 
 namespace tessel {
 
@@ -22,18 +22,17 @@ void put32(QByteArray& bytes, int offset, uint32_t value)
 
 } // namespace
 
-QByteArray EncodeBmp32(const QImage& picture)
+namespace {
+
+QByteArray headerOf(const QImage& pixels)
 {
-    if (picture.isNull())
-        return {};
-    const QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
     const qsizetype rowSize = qsizetype(pixels.width()) * 4;
     const qsizetype dataSize = rowSize * pixels.height();
     const int dataOffset = FileHeaderSize + InfoHeaderSize;
-    QByteArray bytes(dataOffset + dataSize, '\0');
+    QByteArray bytes(dataOffset, '\0');
     bytes[0] = 'B';
     bytes[1] = 'M';
-    put32(bytes, 2, uint32_t(bytes.size()));
+    put32(bytes, 2, uint32_t(dataOffset + dataSize));
     put32(bytes, 10, dataOffset);
     put32(bytes, 14, InfoHeaderSize);
     put32(bytes, 18, uint32_t(pixels.width()));
@@ -41,25 +40,47 @@ QByteArray EncodeBmp32(const QImage& picture)
     put16(bytes, 26, 1); // planes
     put16(bytes, 28, 32); // bits per pixel
     put32(bytes, 34, uint32_t(dataSize));
-    char* out = bytes.data() + dataOffset;
-    for (int y = pixels.height() - 1; y >= 0; --y) {
-        const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
-        for (int x = 0; x < pixels.width(); ++x) {
-            *out++ = char(qBlue(line[x]));
-            *out++ = char(qGreen(line[x]));
-            *out++ = char(qRed(line[x]));
-            *out++ = char(0xFF);
-        }
-    }
     return bytes;
 }
 
-bool WriteBmp32(const QImage& picture, const QString& path)
+// One row as blue, green, red and alpha bytes.
+void encodeRow(const QImage& pixels, int y, char* out)
 {
-    const QByteArray bytes = EncodeBmp32(picture);
-    if (bytes.isEmpty())
-        return false;
-    return ReplaceFileWith(path, bytes);
+    const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+    for (int x = 0; x < pixels.width(); ++x) {
+        *out++ = char(qBlue(line[x]));
+        *out++ = char(qGreen(line[x]));
+        *out++ = char(qRed(line[x]));
+        *out++ = char(0xFF);
+    }
+}
+
+// Rows go to the file a few at a time: a large picture is never held twice.
+constexpr qsizetype ChunkBytes = 256 * 1024;
+
+} // namespace
+
+bool WriteBmp32(const QImage& picture, const QString& path, FileError& error, DashPath dash)
+{
+    if (picture.isNull())
+        return failWith(error, EINVAL);
+    const QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
+    FileWriter writer(dash);
+    bool written = writer.open(path) && writer.write(headerOf(pixels));
+    const qsizetype rowSize = qsizetype(pixels.width()) * 4;
+    const int rowsPerChunk = int(std::max<qsizetype>(1, ChunkBytes / std::max<qsizetype>(rowSize, 1)));
+    QByteArray chunk;
+    for (int y = pixels.height() - 1; written && y >= 0;) {
+        const int rows = std::min(rowsPerChunk, y + 1);
+        chunk.resize(rowSize * rows);
+        for (int i = 0; i < rows; ++i, --y)
+            encodeRow(pixels, y, chunk.data() + i * rowSize);
+        written = writer.write(chunk);
+    }
+    written = written && writer.commit();
+    if (!written)
+        error = writer.error();
+    return written;
 }
 
 } // namespace tessel

@@ -1,6 +1,7 @@
 #include "render/CharFont.h"
 
 #include "render/FontSubstitutions.h"
+#include "render/UnknownFace.h"
 
 #include <QGuiApplication>
 #include <algorithm>
@@ -15,7 +16,7 @@ int FontPixelHeight(int twips)
 QFont FontForFormat(const CharFormat& format)
 {
     InstallFontSubstitutions();
-    QFont font(format.face);
+    QFont font(FaceToLookUp(format.face));
     if (const int pixels = FontPixelHeight(format.twips); pixels > 0) {
         font.setPixelSize(pixels);
     } else {

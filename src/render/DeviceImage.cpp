@@ -36,13 +36,23 @@ DeviceImageBuild BuildDeviceImage(const AppData& data, const ScreenGeometry& geo
     build.bytes.append(char(data.bat));
     build.bytes.append(3, '\0');
     QByteArray framePool;
+    int place = 0;
     for (const auto& program : data.programs) {
+        ++place;
         if (program->check == 0)
             continue;
         const QImage source = EncodedSource(data, *program, geometry, dataDir);
         if (source.isNull())
             continue;
         const FramePlan plan = PlanFrames(geometry, EncodedAction(*program), data.trimSpace, source.width());
+        if (plan.frameCount == 0 && plan.paddedWidth > 0 && geometry.columns > 0) {
+            // Skipping it would leave "nothing to send" as the only word.
+            build.tooLarge = true;
+            build.tooManyFramesProgram = place;
+            build.framesNeeded = (qint64(plan.paddedWidth) + geometry.columns - 1) / geometry.columns;
+            build.bytes.clear();
+            return build;
+        }
         if (plan.frameCount == 0)
             continue;
         const qsizetype size = build.bytes.size() + ProgramHeaderSize + framePool.size()

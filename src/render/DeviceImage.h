@@ -23,6 +23,10 @@ struct DeviceImageBuild {
     int programCount = 0; // programs encoded
     bool tooManyPrograms = false; // more than 255 would be encoded: the count byte cannot hold them
     bool tooLarge = false; // longer than MaxDeviceImageBytes: a send cannot announce it
+    // Set with tooLarge when a program needs more frames than its header can
+    // count: its place in the list (from 1) and the frames it needs.
+    int tooManyFramesProgram = 0;
+    qint64 framesNeeded = 0;
 };
 
 // The picture a text or image program is encoded from, ticked or not: the

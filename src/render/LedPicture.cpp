@@ -2,14 +2,16 @@
 
 #include "render/BmpFileCheck.h"
 #include "render/PictureFile.h"
+#include "render/PictureLimits.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <vector>
 
@@ -144,10 +146,16 @@ ScaledPicture LoadScaledPicture(const QString& path, int rows)
     case BmpPixelData::Complete:
         break;
     }
+    // Judged from the header, before any decoding: scaling down while
+    // decoding does not spare a progressive JPEG its buffers.
+    if (!JpegBuffersAllowed(file.peek(PictureHeadBytes)))
+        return { {}, LedPictureError::TooLarge };
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     reader.setAllocationLimit(PictureAllocationLimitMB);
     const QSize claimed = reader.size();
+    if (!PictureSizeAllowed(claimed))
+        return { {}, LedPictureError::TooLarge };
     if (claimed.isValid() && !claimed.isEmpty()) {
         const int columns = ScaledColumns(claimed.width(), claimed.height(), rows);
         if (columns > MaxLedPictureColumns)
@@ -213,17 +221,15 @@ bool PictureFileIsLedReady(const QString& path, int rows, int extraPlanes)
     return IsLedReady(LoadPicture(path), rows, extraPlanes);
 }
 
-bool WriteLedPicture(const QImage& picture, const QString& path)
+bool WriteLedPicture(const QImage& picture, const QString& path, FileError& error, DashPath dash)
 {
-    if (picture.isNull())
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(picture.convertToFormat(QImage::Format_RGB32)))
-        return false;
-    return file.commit();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "bmp");
+    if (picture.isNull() || !writer.write(picture.convertToFormat(QImage::Format_RGB32)))
+        return failWith(error, EINVAL);
+    return writeFile(path, bytes, error, dash);
 }
 
 } // namespace tessel

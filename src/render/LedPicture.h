@@ -3,6 +3,8 @@
 // the device image lights exactly what the user saw.
 #pragma once
 
+#include "storage/FileWriter.h"
+
 #include <QImage>
 #include <QString>
 #include <cstdint>
@@ -68,8 +70,9 @@ bool IsLedReady(const QImage& picture, int rows, int extraPlanes);
 // without being decoded. False for a file that does not decode.
 bool PictureFileIsLedReady(const QString& path, int rows, int extraPlanes);
 
-// Writes the LED picture as a 24-bit BMP through a temporary file, so a
-// failed write leaves an existing file whole.
-bool WriteLedPicture(const QImage& picture, const QString& path);
+// Writes the LED picture as a 24-bit BMP through the one file writer, so a
+// failed write leaves an existing file whole and says why.
+bool WriteLedPicture(
+    const QImage& picture, const QString& path, FileError& error, DashPath dash = DashPath::File);
 
 } // namespace tessel

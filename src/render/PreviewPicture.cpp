@@ -2,10 +2,10 @@
 
 #include "encoding/CodePage.h"
 #include "render/BmpWriter.h"
-#include "render/FileReplacement.h"
 #include "render/PictureFile.h"
 #include "render/RtfReader.h"
 #include "render/TextRasterizer.h"
+#include "storage/FileWriter.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -50,10 +50,11 @@ QImage RenderPreview(const AppData& data, const Program& program, const QString&
     const ImageItem* image = program.type == uint8_t(ItemKind::Image) ? program.image() : nullptr;
     // The window shows the returned picture: a failed write only leaves an
     // older "pre.bmp" behind.
+    FileError ignored;
     if (image && !image->fileName.isEmpty())
-        ReplaceFileWithCopy(target, image->fileName);
+        writeFileCopy(target, image->fileName, ignored);
     else
-        WriteBmp32(picture, target);
+        WriteBmp32(picture, target, ignored);
     return picture;
 }
 

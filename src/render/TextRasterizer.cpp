@@ -6,6 +6,7 @@
 #include "render/InkScan.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
 #include <algorithm>
@@ -48,10 +49,27 @@ size_t qHash(const FontKey& key, size_t seed = 0)
     return qHashMulti(seed, key.face, key.twips, key.bold, key.italic, key.underline);
 }
 
-// One font per distinct format within a call; neighbouring characters
-// mostly share theirs, so the last one is tried first.
+// One font per distinct face, size and style, kept from call to call in
+// each thread: looking a face up is slow (an unknown one falls back through
+// the whole font configuration), and the preview renders on every keystroke.
+// Neighbouring characters mostly share their format, so the last one is
+// tried first.
 class FontCache {
 public:
+    // Called before each render, never during one, so that no piece of a
+    // layout outlives its font.
+    void prepare()
+    {
+        const QFont application = QGuiApplication::font();
+        if (entries_.size() < MaxEntries && application == applicationFont_)
+            return;
+        // Formats without a height take the application font's.
+        applicationFont_ = application;
+        last_ = nullptr;
+        index_.clear();
+        entries_.clear();
+    }
+
     const FontEntry& get(const CharFormat& format)
     {
         if (last_ && SameFont(last_->format, format))
@@ -66,10 +84,24 @@ public:
     }
 
 private:
+    // Enough for a text of 4000 faces to stay cached; a stream of ever new
+    // faces is let go, as every font held also keeps the platform's own
+    // font caches from shrinking, and their look-ups slow down as they grow.
+    static constexpr size_t MaxEntries = 4096;
+
     std::deque<FontEntry> entries_;
     QHash<FontKey, const FontEntry*> index_;
     const FontEntry* last_ = nullptr;
+    QFont applicationFont_;
 };
+
+// Prepared for one call; kept for the thread's life.
+FontCache& fontsOfThisThread()
+{
+    thread_local FontCache fonts;
+    fonts.prepare();
+    return fonts;
+}
 
 // One drawn piece of the text: a character (or a surrogate pair), an icon,
 // or the whole text in the one-piece mode.
@@ -402,14 +434,56 @@ QImage cutStrip(const QImage& canvas, int rows, int top, int pad, int width)
 
 } // namespace
 
+qsizetype FittingLength(const ScreenGeometry& g, const TextItem& item, const RichText& text)
+{
+    FontCache& fonts = fontsOfThisThread();
+    if (item.arabic != 0) {
+        // One piece: the longest prefix whose width fits, found by doubling
+        // and then halving, so a long text is measured only about twice over.
+        const auto fits = [&](qsizetype length) {
+            RichText prefix = text;
+            prefix.text.truncate(length);
+            return layOutWhole(prefix, fonts).width <= CanvasColumns;
+        };
+        if (fits(text.text.size()))
+            return text.text.size();
+        qsizetype low = 0;
+        qsizetype high = 16;
+        while (high < text.text.size() && fits(high)) {
+            low = high;
+            high *= 2;
+        }
+        high = std::min(high, text.text.size());
+        while (high - low > 1) {
+            const qsizetype middle = low + (high - low) / 2;
+            (fits(middle) ? low : high) = middle;
+        }
+        return low;
+    }
+    const Layout layout = layOutCharacters(g, item, text, fonts);
+    if (layout.width <= CanvasColumns)
+        return text.text.size();
+    qsizetype length = 0;
+    for (const Piece& piece : layout.pieces) {
+        if (piece.x + piece.advance > CanvasColumns)
+            break;
+        length = piece.start + piece.length;
+    }
+    return length;
+}
+
 QImage RasterizeText(
     const ScreenGeometry& g, const TextItem& item, const RichText& text, const QString& dataDir)
 {
-    FontCache fonts;
+    FontCache& fonts = fontsOfThisThread();
     const Layout layout
         = item.arabic != 0 ? layOutWhole(text, fonts) : layOutCharacters(g, item, text, fonts);
     const QImage canvas = drawCanvas(layout, text.text, g.drawHeight, dataDir);
-    const InkRows ink = FindInkRows(canvas, layout.width, g.drawHeight);
+    // A column beyond the canvas reads as a colour that is not black: a text
+    // wider than the canvas has ink in every row.
+    const InkRows ink = layout.width > CanvasColumns && g.drawHeight > 0
+        ? InkRows { 0, g.drawHeight - 1 }
+        : FindInkRows(canvas, layout.width, g.drawHeight);
     const int pad = horizontalPad(g, item, layout.width);
     if (pad + layout.width <= 0 || g.rows == 0 || qint64(pad + layout.width) * g.rows > MaxStripLeds)
         return {};

@@ -30,4 +30,10 @@ constexpr qint64 MaxStripLeds = qint64(65535) * 56 * 8;
 QImage RasterizeText(
     const ScreenGeometry& geometry, const TextItem& item, const RichText& text, const QString& dataDir);
 
+// How many leading UTF-16 units of the text end with a character (or icon)
+// that is drawn whole within the canvas, laid out as RasterizeText lays it
+// out: the whole length when the text fits. A text cut there shows all it
+// holds and no blank columns beyond the canvas.
+qsizetype FittingLength(const ScreenGeometry& geometry, const TextItem& item, const RichText& text);
+
 } // namespace tessel

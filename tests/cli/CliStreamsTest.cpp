@@ -117,7 +117,7 @@ TEST_F(CliStreamsTest, OutcomesGoToStandardErrorAndQuietSilencesThem)
 
     // get-params: the data line on standard output, the outcome apart.
     result = run({ "get-params", "--device", "sim" });
-    EXPECT_EQ(result.out, "K9057R,0,12*48,R,Low,595\n");
+    EXPECT_EQ(result.out, ",0,12*48,R,Low,595\n");
     EXPECT_EQ(result.err, "tessel-cli: Screen parameters read.\n");
 
     // A log that cannot be written fails the send, and nothing says it

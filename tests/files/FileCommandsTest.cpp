@@ -1,4 +1,5 @@
 #include "files/FileCommands.h"
+#include "support/SmallDisk.h"
 #include "FilesTestSupport.h"
 #include "files/ProgramFile.h"
 #include "files/SettingsFile.h"
@@ -392,4 +393,48 @@ TEST_F(FileCommandsTest, AHandMadeLongListShowsItsNewestTen)
     commands.runCommand(715);
     EXPECT_EQ(data.currentPath, path);
     EXPECT_EQ(data.recentFiles.size(), 12u);
+}
+
+TEST_F(FileCommandsTest, AFileTheSystemRefusesIsOfferedUnderAnotherName)
+{
+    const QString disk = elsewhere.file("disk");
+    ASSERT_TRUE(QDir().mkdir(disk));
+    SmallDisk small(disk, "64k");
+    if (!small.mounted())
+        GTEST_SKIP() << "no tmpfs can be mounted here: " << small.why();
+    const QString refused = makeFile("disk/x.led", 1);
+    ASSERT_TRUE(small.makeReadOnly());
+    data.currentPath = refused;
+    addUnsavedProgram();
+    const QString other = elsewhere.file("y.led");
+    host.savePaths.push_back(other);
+    EXPECT_EQ(commands.saveProgramFile(SaveQuestion::Skip, SaveTarget::CurrentFile), SaveResult::Saved);
+    ASSERT_EQ(host.writeFailures.size(), 1);
+    EXPECT_TRUE(host.writeFailures[0].contains("Read-only file system")) << qPrintable(host.writeFailures[0]);
+    EXPECT_EQ(data.currentPath, other);
+    EXPECT_EQ(data.modified, 0);
+    EXPECT_TRUE(QFile::exists(other));
+}
+
+TEST_F(FileCommandsTest, ADamagedFileShowsWhatCouldBeReadAndSaysSo)
+{
+    const QString whole = makeFile("three.led", 3);
+    QFile file(whole);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    file.close();
+    const QString cut = elsewhere.file("cut.led");
+    writeBytes(cut, bytes.left(bytes.lastIndexOf("</Records>")));
+    host.openPaths.push_back(cut);
+    commands.runCommand(OpenCommand);
+    EXPECT_EQ(data.currentPath, cut);
+    EXPECT_EQ(data.programs.size(), 3u);
+    ASSERT_EQ(host.openFailures.size(), 1);
+    EXPECT_TRUE(host.openFailures[0].contains("damaged")) << qPrintable(host.openFailures[0]);
+    EXPECT_TRUE(host.openFailures[0].contains(cut));
+
+    host.openFailures.clear();
+    host.openPaths.push_back(whole);
+    commands.runCommand(OpenCommand);
+    EXPECT_TRUE(host.openFailures.isEmpty());
 }

@@ -244,3 +244,30 @@ TEST_F(ProgramFileTest, AFailedWriteIsReportedAndKeepsTheOldFile)
         GTEST_SKIP() << "the folder stays writable (running with privileges)";
     EXPECT_EQ(readBytes(folder.file("keep.led")), "old");
 }
+
+TEST_F(ProgramFileTest, AFileCutBeforeItsRootClosesKeepsWhatCouldBeRead)
+{
+    data.addProgram(ItemKind::Text, "text");
+    data.addProgram(ItemKind::Image, "image");
+    data.addProgram(ItemKind::Time, "time");
+    const QString whole = folder.file("whole.led");
+    ASSERT_TRUE(writeProgramFile(data, whole));
+    QFile file(whole);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    AppData again;
+    EXPECT_EQ(readProgramFile(again, whole), ProgramFileState::Whole);
+
+    // Cut after the second program, and in the middle of the third.
+    const qsizetype third = bytes.lastIndexOf("<Program");
+    for (const qsizetype cut : { third, third + 20 }) {
+        writeBytes(folder.file("cut.led"), bytes.left(cut));
+        AppData read;
+        EXPECT_EQ(readProgramFile(read, folder.file("cut.led")), ProgramFileState::Damaged);
+        ASSERT_GE(read.programs.size(), 2u) << cut;
+        EXPECT_EQ(read.programs[0]->type, uint8_t(ItemKind::Text));
+        EXPECT_EQ(read.programs[1]->type, uint8_t(ItemKind::Image));
+    }
+    AppData none;
+    EXPECT_EQ(readProgramFile(none, folder.file("missing.led")), ProgramFileState::Unreadable);
+}

@@ -5,7 +5,9 @@
 #include "model/AppData.h"
 
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace tessel;
 using namespace tessel::test;
@@ -137,6 +139,24 @@ TEST_F(SettingsFileTest, UnreadableFilesLeaveTheStartValues)
     EXPECT_EQ(data.bat, 1);
     EXPECT_EQ(data.screenPara, ScreenPara {});
     EXPECT_TRUE(data.recentFiles.empty());
+}
+
+// A folder or a FIFO where the file belongs is not read, never waited on,
+// and reported with the system's reason.
+TEST_F(SettingsFileTest, ASettingsFileThatCannotBeReadIsReported)
+{
+    QString reason;
+    EXPECT_TRUE(initSettings(data, PortablePaths(folder.path()), &reason)) << "no file: nothing to report";
+    ASSERT_TRUE(QDir().mkdir(folder.file("app.xml")));
+    EXPECT_FALSE(initSettings(data, PortablePaths(folder.path()), &reason));
+    EXPECT_EQ(reason, "Is a directory");
+    QDir().rmdir(folder.file("app.xml"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.file("app.xml")).constData(), 0600), 0);
+    EXPECT_FALSE(initSettings(data, PortablePaths(folder.path()), &reason));
+    EXPECT_EQ(data.screenPara, ScreenPara {});
+    const QString message = settingsUnreadableMessage(data, texts, reason);
+    EXPECT_TRUE(message.contains(folder.file("app.xml"))) << qPrintable(message);
+    EXPECT_TRUE(message.endsWith(u'\n' + reason)) << qPrintable(message);
 }
 
 TEST_F(SettingsFileTest, CommandLineFileBecomesTheNewestEntry)

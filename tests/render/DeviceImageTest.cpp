@@ -177,8 +177,11 @@ TEST_F(DeviceImageTest, TextsWiderThan65535ColumnsCountEveryColumn)
     EXPECT_EQ(uint8_t(image.bytes[18]) | uint8_t(image.bytes[19]) << 8, 1664);
     EXPECT_EQ(uint8_t(image.bytes[20]) | uint8_t(image.bytes[21]) << 8, 24);
     ASSERT_EQ(image.bytes.size(), 8 + 16 + 1664 * 72);
-    // The first icon is drawn; icons beyond the canvas stay unlit.
-    EXPECT_EQ(image.bytes.mid(24, 2), QByteArray("\xFF\xF0", 2));
+    // The first icon is drawn; icons beyond the canvas stay unlit. Wider
+    // than the canvas, the text has ink in all 24 canvas rows: the centred
+    // band starts at row 5, and the icon (rows 6-17) begins in frame row 1.
+    EXPECT_EQ(image.bytes.mid(24, 2), QByteArray(2, '\0'));
+    EXPECT_EQ(image.bytes.mid(24 + 6, 2), QByteArray("\xFF\xF0", 2));
     EXPECT_EQ(image.bytes.mid(24 + 1663 * 72), QByteArray(72, '\0'));
 }
 
@@ -220,4 +223,28 @@ TEST_F(DeviceImageTest, WideLargeAndUnpaddedPicturesAreEncoded)
     data.clearPrograms();
     addImage(unpadded);
     EXPECT_EQ(build().programCount, 0);
+}
+
+// More frames than the header counts: the build names the program rather
+// than leave the list with nothing to send.
+TEST_F(DeviceImageTest, AProgramOfMoreThan65535FramesIsNamed)
+{
+    const QString dot = folder.path(QStringLiteral("dot.bmp"));
+    ASSERT_TRUE(filled(1, 1, White).save(dot));
+    const QString wide = folder.path(QStringLiteral("wide.bmp"));
+    ASSERT_TRUE(filled(65536, 1, White).save(wide));
+    addImage(dot);
+    addImage(wide);
+    DeviceImageBuild image = build(geometry(1, 1));
+    EXPECT_TRUE(image.tooLarge);
+    EXPECT_EQ(image.tooManyFramesProgram, 2);
+    EXPECT_EQ(image.framesNeeded, 65536);
+    EXPECT_TRUE(image.bytes.isEmpty());
+
+    data.programs.pop_back();
+    addImage(folder.path(QStringLiteral("exact.bmp")));
+    ASSERT_TRUE(filled(65535, 1, White).save(folder.path(QStringLiteral("exact.bmp"))));
+    image = build(geometry(1, 1));
+    EXPECT_FALSE(image.tooLarge);
+    EXPECT_EQ(image.programCount, 2);
 }

@@ -165,7 +165,8 @@ TEST(LedPicture, WrittenBmpIsReadyAndSendsExactlyTheLedsShown)
             photo.setPixel(x, y, qRgb(x * 255 / 89, y * 255 / 44, 128));
     const QImage leds = ConvertToLedPicture(photo, opts);
     const QString path = dir.filePath(QStringLiteral("photo.bmp"));
-    ASSERT_TRUE(WriteLedPicture(leds, path));
+    FileError error;
+    ASSERT_TRUE(WriteLedPicture(leds, path, error)) << qPrintable(error.message);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();

@@ -127,3 +127,25 @@ TEST(RtfCharset, TheEditorKeepsACharsetUntilTheFaceChanges)
     EXPECT_EQ(edited.formats[6].charset, 178);
     EXPECT_EQ(ReadRtf(WriteRtf(edited)).formats[1].charset, 134);
 }
+
+// A backslash byte in a font name reads the same as a control symbol and as
+// an escape, after any byte and in every charset, and survives a save.
+TEST(RtfCharset, BackslashBytesInAFontNameReadAlike)
+{
+    for (const int charset : { 0, 77, 128, 129, 130, 134, 136, 161, 162, 177, 178, 186, 204, 222, 238 }) {
+        for (int before = 0x20; before < 0x100; ++before) {
+            QString faces[2];
+            int k = 0;
+            for (const char* backslash : { R"(\\)", R"(\'5c)" }) {
+                const QByteArray rtf = R"({\rtf1\ansi\ansicpg1252\deff0{\fonttbl{\f0\fnil\fcharset)"
+                    + QByteArray::number(charset) + R"( A\')" + QByteArray::number(before, 16) + backslash
+                    + R"(B;}}\pard\f0 x\par})";
+                const RichText text = ReadRtf(rtf);
+                faces[k++] = text.formats.at(0).face;
+                EXPECT_EQ(ReadRtf(WriteRtf(text)).formats.at(0).face, text.formats.at(0).face)
+                    << charset << " " << before;
+            }
+            EXPECT_EQ(faces[0], faces[1]) << charset << " " << before;
+        }
+    }
+}

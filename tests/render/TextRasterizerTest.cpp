@@ -252,7 +252,7 @@ TEST_F(RasterizerTest, SpacesOnlyGiveABlackStrip)
         EXPECT_TRUE(columnIsBlack(strip, x));
 }
 
-TEST_F(RasterizerTest, ColumnsBeyondTheCanvasAreNotInk)
+TEST_F(RasterizerTest, ColumnsBeyondTheCanvasCountAsInk)
 {
     // A thin line in icon row 5; 900 icons run to column 10800.
     QImage line = filled(12, 12, Black);
@@ -266,9 +266,15 @@ TEST_F(RasterizerTest, ColumnsBeyondTheCanvasAreNotInk)
     item.verAlign = 0;
     const QImage strip = rasterize(text, item);
     ASSERT_EQ(strip.width(), 10800);
-    // The band starts at the line, not at canvas row 0.
-    EXPECT_EQ(strip.pixel(0, 0), White);
-    EXPECT_EQ(strip.pixel(CanvasColumns - 1, 0), White);
+    // Every row has ink beyond the canvas: the band starts at canvas row 0,
+    // and the line (icon row 5, canvas row 6 + 5) is its row 11.
+    EXPECT_EQ(strip.pixel(0, 0), Black);
+    EXPECT_EQ(strip.pixel(0, 11), White);
+    EXPECT_EQ(strip.pixel(CanvasColumns - 1, 11), White);
+
+    // Bottom alignment: the band is the canvas's last 12 rows, below the line.
+    item.verAlign = 2;
+    EXPECT_TRUE(columnIsBlack(rasterize(text, item), 0));
     EXPECT_TRUE(columnIsBlack(strip, CanvasColumns));
     EXPECT_TRUE(columnIsBlack(strip, 10799));
 }
@@ -300,4 +306,26 @@ TEST_F(RasterizerTest, ScreenWithoutColumnsOrRowsDoesNotFail)
     const QImage tall = rasterize(QStringLiteral("[A000]"), plainText(), geometry(128, 48));
     ASSERT_EQ(tall.size(), QSize(12, 128));
     EXPECT_TRUE(columnIsBlack(tall, 0));
+}
+
+TEST_F(RasterizerTest, FittingLengthEndsAtTheLastCharacterWithinTheCanvas)
+{
+    const ScreenGeometry g = geometry(12, 48);
+    // Icons of 12 columns, paged on a 48-column screen: 833 fit (9996 columns).
+    QString icons;
+    for (int i = 0; i < 900; ++i)
+        icons += QStringLiteral("[A000]");
+    TextItem item = plainText(0);
+    EXPECT_EQ(FittingLength(g, item, richText(icons)), 833 * 6);
+    EXPECT_EQ(FittingLength(g, item, richText(icons.left(60))), 60);
+    EXPECT_LE(rasterize(icons.left(833 * 6), item).width(), CanvasColumns);
+
+    // The whole text in one piece: the longest prefix that fits.
+    item.arabic = 1;
+    const QString text(5000, u'W');
+    const qsizetype fitting = FittingLength(g, item, richText(text));
+    ASSERT_GT(fitting, 0);
+    ASSERT_LT(fitting, text.size());
+    EXPECT_LE(rasterize(text.left(fitting), item).width(), CanvasColumns);
+    EXPECT_GT(rasterize(text.left(fitting + 1), item).width(), CanvasColumns);
 }

@@ -265,5 +265,17 @@ TEST_F(StartUpTest, AnUnwritableSettingsFolderIsToldOnce)
     EXPECT_EQ(script.failures.size(), 1u);
 }
 
+TEST_F(StartUpTest, ASettingsFileThatCannotBeReadIsToldOnceAtTheStart)
+{
+    ASSERT_TRUE(QDir().mkpath(exeDir + QStringLiteral("app.xml")));
+    start();
+    ASSERT_TRUE(frame);
+    ASSERT_EQ(script.failures.size(), 1u);
+    EXPECT_TRUE(script.failures[0].text.contains(exeDir + QStringLiteral("app.xml")))
+        << script.failures[0].text.toStdString();
+    EXPECT_TRUE(script.failures[0].text.contains(QStringLiteral("Is a directory")));
+    EXPECT_EQ(data.screenPara, ScreenPara {});
+}
+
 } // namespace
 } // namespace tessel::test

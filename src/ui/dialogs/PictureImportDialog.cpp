@@ -139,8 +139,10 @@ QString PictureImportDialog::pictureFor(
     if (dialog.exec() != QDialog::Accepted)
         return {};
     const QString output = convertedPath(path, outputFolder(data));
-    if (output.isEmpty() || !WriteLedPicture(dialog.converted(), output)) {
-        QMessageBox::warning(owner, texts.text(u"pictureImportTitle"), texts.text(u"pictureWriteFailed"));
+    FileError error;
+    if (output.isEmpty() || !WriteLedPicture(dialog.converted(), output, error)) {
+        QMessageBox::warning(owner, texts.text(u"pictureImportTitle"),
+            texts.text(u"pictureWriteFailed") + u'\n' + error.message);
         return {};
     }
     return output;

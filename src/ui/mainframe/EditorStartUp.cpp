@@ -1,5 +1,6 @@
 #include "ui/mainframe/EditorStartUp.h"
 
+#include "files/FileMessages.h"
 #include "files/SettingsFile.h"
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
@@ -36,9 +37,13 @@ std::unique_ptr<CMainFrame> StartEditor(StartUpContext context)
     data.startupFile = context.startupFile;
     const FileDialogs dialogs = context.dialogs;
     auto frame = std::make_unique<CMainFrame>(data, context.texts, context.link, std::move(context.dialogs));
-    initSettings(data, context.paths);
+    QString unreadable;
+    const bool settingsRead = initSettings(data, context.paths, &unreadable);
     frame->LoadLanguage();
     frame->SetCheckMarks();
+    if (!settingsRead)
+        dialogs.showOpenFailed(
+            frame.get(), settingsUnreadableMessage(data, context.texts, unreadable), frame->windowTitle());
     if (!commandLineFileOpens(data)) {
         dialogs.showOpenFailed(frame.get(),
             data.dirPath + data.fileName + u'\n'
