@@ -166,6 +166,11 @@ const QStringList& LanguageTable::furtherKeys()
         QStringLiteral("badgeConnected"), QStringLiteral("noBadge"), QStringLiteral("sendCost"),
         // the Edit menu's undo, and device commands while the serial interface is chosen
         QStringLiteral("undo"), QStringLiteral("redo"), QStringLiteral("serialChosen"),
+        // names and descriptions for screen readers
+        QStringLiteral("programText"), QStringLiteral("programList"), QStringLiteral("fontList"),
+        QStringLiteral("sizeList"), QStringLiteral("textColourList"), QStringLiteral("backColourList"),
+        QStringLiteral("previewDescription"), QStringLiteral("previewNoProgram"), QStringLiteral("sendProgress"),
+        QStringLiteral("presetList"),
     };
     // clang-format on
     return keys;

@@ -287,11 +287,13 @@ void CMainFrame::RefreshPreview()
             previewPane_->previewDialog()->setPageColumns(geometry.columns);
             previewPane_->previewDialog()->ShowPreviewPicture(dark);
         }
+        describePreview();
         return;
     }
     propertyPane_->StoreProgram(*program);
     previewPane_->previewDialog()->setPageColumns(geometry.columns);
     previewPane_->previewDialog()->ShowPreviewPicture(RenderPreview(data_, *program, data_.paths.dataDir));
+    describePreview();
 }
 
 void CMainFrame::refreshTitle()
