@@ -134,12 +134,6 @@ protected:
         frame->show();
         QCoreApplication::processEvents();
     }
-
-    void open(QWidget& window)
-    {
-        window.show();
-        QCoreApplication::processEvents();
-    }
 };
 
 TEST_P(AccessibleNamesTest, TheMainWindowWithEachKindOfProgram)
@@ -160,36 +154,25 @@ TEST_P(AccessibleNamesTest, TheMainWindowWithEachKindOfProgram)
 TEST_P(AccessibleNamesTest, EveryDialog)
 {
     data.commType = 1; // the serial port's list is shown
-    SoftwareOptionDialog options(data, texts, frame.get());
-    open(options);
-    EXPECT_EQ(unnamedIn(options), std::string()) << "software options";
-    CommDialog comm(data, texts, frame.get());
-    open(comm);
-    EXPECT_EQ(unnamedIn(comm), std::string()) << "communication";
-    PasswordDialog password(texts, frame.get());
-    open(password);
-    EXPECT_EQ(unnamedIn(password), std::string()) << "password";
-    ScreenParaDialog screen(data, texts, *link, frame.get());
-    open(screen);
-    EXPECT_EQ(unnamedIn(screen), std::string()) << "screen parameters";
-    AboutDialog about(texts, frame.get());
-    open(about);
-    EXPECT_EQ(unnamedIn(about), std::string()) << "about";
     QImage picture(40, 12, QImage::Format_RGB32);
     picture.fill(Qt::white);
-    PictureImportDialog import(picture, LedPictureOptions {}, 48, texts, frame.get());
-    open(import);
-    EXPECT_EQ(unnamedIn(import), std::string()) << "picture import";
-
     frame->OnCommand(1101);
     PropertyForm& pane = *frame->propertyPane();
-    pane.OnFormatCommand(809);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(unnamedIn(*pane.insertIconDialog()), std::string()) << "icons";
-    for (QWidget* popup : std::initializer_list<QWidget*> { pane.charSpacingDialog(), pane.yOffsetDialog() }) {
-        open(*popup);
-        EXPECT_EQ(unnamedIn(*popup), std::string()) << "spacing";
-        popup->hide();
+    std::vector<std::unique_ptr<QWidget>> dialogs;
+    dialogs.push_back(std::make_unique<SoftwareOptionDialog>(data, texts, frame.get()));
+    dialogs.push_back(std::make_unique<CommDialog>(data, texts, frame.get()));
+    dialogs.push_back(std::make_unique<PasswordDialog>(texts, frame.get()));
+    dialogs.push_back(std::make_unique<ScreenParaDialog>(data, texts, *link, frame.get()));
+    dialogs.push_back(std::make_unique<AboutDialog>(texts, frame.get()));
+    dialogs.push_back(std::make_unique<PictureImportDialog>(picture, LedPictureOptions {}, 48, texts, frame.get()));
+    std::vector<QWidget*> windows { pane.insertIconDialog(), pane.charSpacingDialog(), pane.yOffsetDialog() };
+    for (const auto& dialog : dialogs)
+        windows.push_back(dialog.get());
+    for (QWidget* window : windows) {
+        window->show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(unnamedIn(*window), std::string()) << window->metaObject()->className();
+        window->hide();
     }
 }
 
