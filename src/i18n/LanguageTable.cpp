@@ -169,8 +169,8 @@ const QStringList& LanguageTable::furtherKeys()
         // names and descriptions for screen readers
         QStringLiteral("programText"), QStringLiteral("programList"), QStringLiteral("fontList"),
         QStringLiteral("sizeList"), QStringLiteral("textColourList"), QStringLiteral("backColourList"),
-        QStringLiteral("previewDescription"), QStringLiteral("previewNoProgram"), QStringLiteral("sendProgress"),
-        QStringLiteral("presetList"),
+        QStringLiteral("previewDescription"), QStringLiteral("previewNoProgram"),
+        QStringLiteral("sendProgress"), QStringLiteral("presetList"),
     };
     // clang-format on
     return keys;

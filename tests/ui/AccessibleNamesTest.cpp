@@ -164,7 +164,8 @@ TEST_P(AccessibleNamesTest, EveryDialog)
     dialogs.push_back(std::make_unique<PasswordDialog>(texts, frame.get()));
     dialogs.push_back(std::make_unique<ScreenParaDialog>(data, texts, *link, frame.get()));
     dialogs.push_back(std::make_unique<AboutDialog>(texts, frame.get()));
-    dialogs.push_back(std::make_unique<PictureImportDialog>(picture, LedPictureOptions {}, 48, texts, frame.get()));
+    dialogs.push_back(
+        std::make_unique<PictureImportDialog>(picture, LedPictureOptions {}, 48, texts, frame.get()));
     std::vector<QWidget*> windows { pane.insertIconDialog(), pane.charSpacingDialog(), pane.yOffsetDialog() };
     for (const auto& dialog : dialogs)
         windows.push_back(dialog.get());
@@ -189,8 +190,8 @@ TEST_P(AccessibleNamesTest, EveryMenuItemHasAnAccessKeyOfItsOwn)
     checkAccessKeys(bar, faults);
     checkAccessKeys(*frame->brightnessPopup(), faults);
     checkAccessKeys(*frame->chargeIconPopup(), faults);
-    EXPECT_EQ(withoutAccessKey(frame->recentMenu()->actions().constFirst()->text()),
-        QStringLiteral("1 R&D.led"));
+    EXPECT_EQ(
+        withoutAccessKey(frame->recentMenu()->actions().constFirst()->text()), QStringLiteral("1 R&D.led"));
 
     // The tree's two pop-ups, as the program list shows them.
     ProgramView& list = tree();
@@ -221,7 +222,8 @@ TEST_F(StartedMainFrameTest, TheLedViewDescribesTheProgramAndTheScreen)
     EXPECT_EQ(view.accessibleDescription(),
         data.programs.front()->name + QStringLiteral(": Hello. Screen of 48 × 12 LEDs."));
     frame->OnLanguageCommand(775); // German
-    EXPECT_TRUE(view.accessibleDescription().startsWith(data.programs.front()->name + QStringLiteral(": Hello.")));
+    EXPECT_TRUE(
+        view.accessibleDescription().startsWith(data.programs.front()->name + QStringLiteral(": Hello.")));
     EXPECT_TRUE(view.accessibleDescription().contains(QStringLiteral("Anzeige")));
 }
 

@@ -201,7 +201,8 @@ TEST_F(KeyboardTest, EscapeClosesEveryDialog)
     dialogs.push_back(std::make_unique<PasswordDialog>(texts, frame.get()));
     dialogs.push_back(std::make_unique<ScreenParaDialog>(data, texts, *link, frame.get()));
     dialogs.push_back(std::make_unique<AboutDialog>(texts, frame.get()));
-    dialogs.push_back(std::make_unique<PictureImportDialog>(picture, LedPictureOptions {}, 48, texts, frame.get()));
+    dialogs.push_back(
+        std::make_unique<PictureImportDialog>(picture, LedPictureOptions {}, 48, texts, frame.get()));
     for (const auto& dialog : dialogs) {
         dialog->open();
         QCoreApplication::processEvents();
@@ -213,7 +214,7 @@ TEST_F(KeyboardTest, EscapeClosesEveryDialog)
     for (int command : { CharSpacingCommand, YOffsetCommand }) {
         pane.OnFormatCommand(command);
         QWidget* popup = command == CharSpacingCommand ? static_cast<QWidget*>(pane.charSpacingDialog())
-                                                      : static_cast<QWidget*>(pane.yOffsetDialog());
+                                                       : static_cast<QWidget*>(pane.yOffsetDialog());
         ASSERT_TRUE(popup->isVisible());
         QTest::keyClick(popup, Qt::Key_Escape);
         EXPECT_FALSE(popup->isVisible());

@@ -294,7 +294,8 @@ void CMainFrame::setRecentMenu(const std::vector<RecentMenuItem>& items)
         actions_.erase(old->data().toInt());
     recentMenu_->clear();
     for (const RecentMenuItem& item : items)
-        addCommand(recentMenu_, item.command, item.command == ClearRecentCommand ? item.label : recentItemText(item.label));
+        addCommand(recentMenu_, item.command,
+            item.command == ClearRecentCommand ? item.label : recentItemText(item.label));
 }
 
 void CMainFrame::LoadLanguage()

@@ -37,7 +37,8 @@ void CMainFrame::describePreview()
     } else {
         // The text as the editor shows it; a picture by its file's name.
         QString shown;
-        if (program->type == static_cast<uint8_t>(ItemKind::Text) && propertyPane_->shownKind() == program->type)
+        if (program->type == static_cast<uint8_t>(ItemKind::Text)
+            && propertyPane_->shownKind() == program->type)
             shown = propertyPane_->visibleEditor()->toPlainText();
         else if (const ImageItem* image = program->image())
             shown = QFileInfo(image->fileName).fileName();

@@ -502,7 +502,8 @@ void ProgramView::mousePressEvent(QMouseEvent* event)
 void ProgramView::keyPressEvent(QKeyEvent* event)
 {
     // Alt+Up and Alt+Down move the selected program as its pop-up does.
-    if (event->modifiers() == Qt::AltModifier && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
+    const bool upOrDown = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
+    if (event->modifiers() == Qt::AltModifier && upOrDown) {
         MoveSelected(event->key() == Qt::Key_Up ? MoveDirection::Up : MoveDirection::Down);
         return;
     }
@@ -519,8 +520,10 @@ void ProgramView::keyPressEvent(QKeyEvent* event)
 void ProgramView::contextMenuEvent(QContextMenuEvent* event)
 {
     // The pointer's pop-up opens on the button press already.
-    if (event->reason() == QContextMenuEvent::Mouse)
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        event->ignore();
         return;
+    }
     showPopupOfSelection();
 }
 

@@ -44,8 +44,8 @@ protected:
     {
         QPainter painter(this);
         const QSize size = picture_.deviceIndependentSize().toSize();
-        painter.drawPixmap(QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size),
-            picture_);
+        painter.drawPixmap(
+            QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size), picture_);
         if (hasFocus()) {
             QStyleOptionFocusRect option;
             option.initFrom(this);
@@ -155,7 +155,8 @@ int InsertImageDialogPage::neighbour(int key) const
     // gaps, so the columns of the rows need not line up.
     const int step = key == Qt::Key_Down ? 1 : -1;
     const int x = iconAt(current_)->x();
-    for (int row = current_ / IconsPerRow + step; row >= 0 && row < IconPositions / IconsPerRow; row += step) {
+    for (int row = current_ / IconsPerRow + step; row >= 0 && row < IconPositions / IconsPerRow;
+         row += step) {
         int best = -1;
         for (int position = row * IconsPerRow; position < (row + 1) * IconsPerRow; ++position) {
             const QAbstractButton* icon = iconAt(position);

@@ -161,7 +161,8 @@ void PropertyForm::nameFormatButtons()
 {
     for (QToolButton* button : formatToolBar_->findChildren<QToolButton*>()) {
         const int command = button->property("formatCommand").toInt();
-        button->setAccessibleName(withoutAccessKey(texts_.text(FormatButtons[command - FirstFormatCommand].tipKey)));
+        const char16_t* key = FormatButtons[command - FirstFormatCommand].tipKey;
+        button->setAccessibleName(withoutAccessKey(texts_.text(key)));
     }
 }
 
@@ -171,8 +172,8 @@ bool PropertyForm::showToolTip(QObject* watched, const QPoint& globalPos)
     const int command = watched->property("formatCommand").toInt();
     if (command < FirstFormatCommand || command >= FirstFormatCommand + FormatCommandCount)
         return false;
-    QToolTip::showText(globalPos, withoutAccessKey(texts_.text(FormatButtons[command - FirstFormatCommand].tipKey)),
-        qobject_cast<QWidget*>(watched));
+    const char16_t* key = FormatButtons[command - FirstFormatCommand].tipKey;
+    QToolTip::showText(globalPos, withoutAccessKey(texts_.text(key)), qobject_cast<QWidget*>(watched));
     return true;
 }
 
