@@ -197,6 +197,13 @@ SECTIONS = [
 <tr><td dir="ltr"><kbd>Ctrl</kbd>+<kbd>Z</kbd>; <kbd>Ctrl</kbd>+<kbd>Shift</kbd>+<kbd>Z</kbd>, <kbd>Ctrl</kbd>+<kbd>Y</kbd></td><td>{k:edit} › {k:undo}، {k:redo}: إضافة البرامج وحذفها ونقلها وتحديدها وإعادة تسميتها (وفي محرر النص: الكتابة)</td></tr>
 <tr><td dir="ltr"><kbd>Ctrl</kbd>+<kbd>B</kbd>, <kbd>Ctrl</kbd>+<kbd>I</kbd>, <kbd>Ctrl</kbd>+<kbd>U</kbd></td><td>{k:bold}
 و{k:italic} و{k:underline}، في محرر النص</td></tr>
+<tr><td dir="ltr"><kbd>Tab</kbd>, <kbd>Shift</kbd>+<kbd>Tab</kbd></td><td>إلى عنصر التحكم التالي أو السابق، ومن محرر النص أيضًا</td></tr>
+<tr><td dir="ltr"><kbd>Ctrl</kbd>+<kbd>Tab</kbd></td><td>حرف جدولة في محرر النص</td></tr>
+<tr><td dir="ltr"><kbd>Alt</kbd>+<kbd>↑</kbd>, <kbd>Alt</kbd>+<kbd>↓</kbd></td><td>{k:moveUp} و{k:moveDown}: البرنامج المحدد، ما دامت شجرة البرامج في موضع التركيز (ويتراجع عنه {k:edit} › {k:undo})</td></tr>
+<tr><td dir="ltr"><kbd>Menu</kbd>, <kbd>Shift</kbd>+<kbd>F10</kbd></td><td>القائمة المنبثقة للعقدة المحددة في شجرة البرامج</td></tr>
+<tr><td dir="ltr"><kbd>Alt</kbd> + الحرف المسطر</td><td>يفتح تلك القائمة؛ وفي قائمة مفتوحة يختار الحرف المسطر وحده العنصر</td></tr>
+<tr><td dir="ltr">الأسهم، <kbd>Enter</kbd> أو <kbd>Space</kbd></td><td>في نافذة {k:insertImage}: التنقل بين الأيقونات وإدراج الأيقونة؛ ويصل <kbd>Tab</kbd> من علامات التبويب إلى الأيقونات</td></tr>
+<tr><td dir="ltr"><kbd>Esc</kbd></td><td>يغلق مربع الحوار أو النافذة المفتوحة كما يفعل زر الإغلاق</td></tr>
 </table>
 <p>{k:help} › {k:viewHelp} يفتح هذا الدليل. و{k:help} › {k:about} يعرض اسم البرنامج وإصداره والشارة التي صُنع لها وترخيصه
 (رخصة جنو العمومية العامة، الإصدار 3 أو أحدث).</p>

@@ -209,6 +209,13 @@ language files and can be written, otherwise (an installed editor) in <code>~/.c
 <tr><td><kbd>Ctrl</kbd>+<kbd>Z</kbd>; <kbd>Ctrl</kbd>+<kbd>Shift</kbd>+<kbd>Z</kbd>, <kbd>Ctrl</kbd>+<kbd>Y</kbd></td><td>{k:edit} › {k:undo}, {k:redo}: adding, deleting, moving, ticking and renaming programs (in the text editor: its typing)</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>B</kbd>, <kbd>Ctrl</kbd>+<kbd>I</kbd>, <kbd>Ctrl</kbd>+<kbd>U</kbd></td><td>{k:bold},
 {k:italic}, {k:underline}, in the text editor</td></tr>
+<tr><td><kbd>Tab</kbd>, <kbd>Shift</kbd>+<kbd>Tab</kbd></td><td>the next or the previous control, also out of the text editor</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>Tab</kbd></td><td>a tab character in the text editor</td></tr>
+<tr><td><kbd>Alt</kbd>+<kbd>↑</kbd>, <kbd>Alt</kbd>+<kbd>↓</kbd></td><td>{k:moveUp}, {k:moveDown}: the selected program, while the program tree has the focus ({k:edit} › {k:undo} takes it back)</td></tr>
+<tr><td><kbd>Menu</kbd>, <kbd>Shift</kbd>+<kbd>F10</kbd></td><td>the pop-up menu of the selected node of the program tree</td></tr>
+<tr><td><kbd>Alt</kbd> and the underlined letter</td><td>opens that menu; in an open menu the underlined letter alone chooses the item</td></tr>
+<tr><td>arrow keys, <kbd>Enter</kbd> or <kbd>Space</kbd></td><td>in the {k:insertImage} window: move from icon to icon, insert the icon; <kbd>Tab</kbd> reaches the icons from the tabs</td></tr>
+<tr><td><kbd>Esc</kbd></td><td>closes the dialog or window that is open, as its close button does</td></tr>
 </table>
 <p>{k:help} › {k:viewHelp} opens this manual. {k:help} › {k:about} shows the program's name, its version, the badge
 model it is made for and its licence (GNU General Public License, version 3 or later).</p>

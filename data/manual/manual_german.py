@@ -219,6 +219,13 @@ Einstellungen (Sprache, Helligkeit, Anzeigeparameter, Optionen, Vergrößerung d
 <tr><td><kbd>Strg</kbd>+<kbd>Z</kbd>; <kbd>Strg</kbd>+<kbd>Umschalt</kbd>+<kbd>Z</kbd>, <kbd>Strg</kbd>+<kbd>Y</kbd></td><td>{k:edit} › {k:undo}, {k:redo}: Programme hinzufügen, löschen, verschieben, anhaken und umbenennen (im Texteditor: das Tippen)</td></tr>
 <tr><td><kbd>Strg</kbd>+<kbd>B</kbd>, <kbd>Strg</kbd>+<kbd>I</kbd>, <kbd>Strg</kbd>+<kbd>U</kbd></td><td>{k:bold},
 {k:italic}, {k:underline} im Texteingabefeld</td></tr>
+<tr><td><kbd>Tab</kbd>, <kbd>Umschalt</kbd>+<kbd>Tab</kbd></td><td>zum nächsten oder vorigen Bedienelement, auch aus dem Texteingabefeld heraus</td></tr>
+<tr><td><kbd>Strg</kbd>+<kbd>Tab</kbd></td><td>ein Tabulatorzeichen im Texteingabefeld</td></tr>
+<tr><td><kbd>Alt</kbd>+<kbd>↑</kbd>, <kbd>Alt</kbd>+<kbd>↓</kbd></td><td>{k:moveUp}, {k:moveDown}: das gewählte Programm, solange der Programmbaum den Fokus hat ({k:edit} › {k:undo} nimmt es zurück)</td></tr>
+<tr><td><kbd>Menütaste</kbd>, <kbd>Umschalt</kbd>+<kbd>F10</kbd></td><td>das Kontextmenü des gewählten Eintrags im Programmbaum</td></tr>
+<tr><td><kbd>Alt</kbd> und der unterstrichene Buchstabe</td><td>öffnet dieses Menü; in einem offenen Menü wählt der unterstrichene Buchstabe allein den Eintrag</td></tr>
+<tr><td>Pfeiltasten, <kbd>Eingabe</kbd> oder <kbd>Leertaste</kbd></td><td>im Fenster {k:insertImage}: von Symbol zu Symbol, Symbol einfügen; <kbd>Tab</kbd> führt von den Registerkarten zu den Symbolen</td></tr>
+<tr><td><kbd>Esc</kbd></td><td>schließt den offenen Dialog oder das offene Fenster wie seine Schließen-Schaltfläche</td></tr>
 </table>
 <p>{k:help} › {k:viewHelp} öffnet dieses Handbuch. {k:help} › {k:about} zeigt Namen und Version des Programms, das
 Namensschild, für das es gemacht ist, und seine Lizenz (GNU General Public License, Version 3 oder später).</p>

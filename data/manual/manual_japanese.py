@@ -199,6 +199,13 @@ SECTIONS = [
 <tr><td><kbd>Ctrl</kbd>+<kbd>Z</kbd>; <kbd>Ctrl</kbd>+<kbd>Shift</kbd>+<kbd>Z</kbd>, <kbd>Ctrl</kbd>+<kbd>Y</kbd></td><td>{k:edit} › {k:undo}、{k:redo}：プログラムの追加、削除、移動、チェック、名前の変更（テキスト エディターでは入力）</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>B</kbd>、<kbd>Ctrl</kbd>+<kbd>I</kbd>、<kbd>Ctrl</kbd>+<kbd>U</kbd></td><td>{k:bold}、
 {k:italic}、{k:underline}（テキスト エディター内）</td></tr>
+<tr><td><kbd>Tab</kbd>、<kbd>Shift</kbd>+<kbd>Tab</kbd></td><td>次または前のコントロールへ（テキスト エディターからも移動します）</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>Tab</kbd></td><td>テキスト エディターにタブ文字を入力</td></tr>
+<tr><td><kbd>Alt</kbd>+<kbd>↑</kbd>、<kbd>Alt</kbd>+<kbd>↓</kbd></td><td>{k:moveUp}、{k:moveDown}: 選択したプログラム（プログラム ツリーにフォーカスがあるとき。{k:edit} › {k:undo} で元に戻せます）</td></tr>
+<tr><td><kbd>Menu</kbd>、<kbd>Shift</kbd>+<kbd>F10</kbd></td><td>プログラム ツリーで選択した項目のポップアップ メニュー</td></tr>
+<tr><td><kbd>Alt</kbd> と括弧内の文字</td><td>そのメニューを開きます。開いたメニューでは括弧内の文字だけで項目を選びます</td></tr>
+<tr><td>矢印キー、<kbd>Enter</kbd> または <kbd>Space</kbd></td><td>{k:insertImage} ウィンドウ: アイコン間の移動、アイコンの挿入。タブから <kbd>Tab</kbd> でアイコンへ移ります</td></tr>
+<tr><td><kbd>Esc</kbd></td><td>開いているダイアログやウィンドウを、閉じるボタンと同じように閉じます</td></tr>
 </table>
 <p>{k:help} › {k:viewHelp} でこの説明書が開きます。{k:help} › {k:about} では、プログラムの名前とバージョン、対象の名札、
 ライセンス（GNU General Public License バージョン 3 以降）が表示されます。</p>

@@ -199,6 +199,13 @@ USB로 연결하고 전원을 켭니다.</li>
 <tr><td><kbd>Ctrl</kbd>+<kbd>Z</kbd>; <kbd>Ctrl</kbd>+<kbd>Shift</kbd>+<kbd>Z</kbd>, <kbd>Ctrl</kbd>+<kbd>Y</kbd></td><td>{k:edit} › {k:undo}, {k:redo}: 프로그램 추가, 삭제, 이동, 체크, 이름 바꾸기(텍스트 편집기에서는 입력)</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>B</kbd>, <kbd>Ctrl</kbd>+<kbd>I</kbd>, <kbd>Ctrl</kbd>+<kbd>U</kbd></td><td>{k:bold},
 {k:italic}, {k:underline}(텍스트 편집기 안에서)</td></tr>
+<tr><td><kbd>Tab</kbd>, <kbd>Shift</kbd>+<kbd>Tab</kbd></td><td>다음 또는 이전 컨트롤로(텍스트 편집기에서도 빠져나옵니다)</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>Tab</kbd></td><td>텍스트 편집기에 탭 문자 입력</td></tr>
+<tr><td><kbd>Alt</kbd>+<kbd>↑</kbd>, <kbd>Alt</kbd>+<kbd>↓</kbd></td><td>{k:moveUp}, {k:moveDown}: 선택한 프로그램(프로그램 트리에 포커스가 있을 때, {k:edit} › {k:undo}로 되돌림)</td></tr>
+<tr><td><kbd>Menu</kbd>, <kbd>Shift</kbd>+<kbd>F10</kbd></td><td>프로그램 트리에서 선택한 항목의 팝업 메뉴</td></tr>
+<tr><td><kbd>Alt</kbd>와 괄호 안의 글자</td><td>그 메뉴를 엽니다. 열린 메뉴에서는 괄호 안의 글자만으로 항목을 고릅니다</td></tr>
+<tr><td>화살표 키, <kbd>Enter</kbd> 또는 <kbd>Space</kbd></td><td>{k:insertImage} 창: 아이콘 사이 이동, 아이콘 삽입. 탭에서 <kbd>Tab</kbd>으로 아이콘에 갑니다</td></tr>
+<tr><td><kbd>Esc</kbd></td><td>열린 대화 상자나 창을 닫기 단추처럼 닫습니다</td></tr>
 </table>
 <p>{k:help} › {k:viewHelp}는 이 설명서를 엽니다. {k:help} › {k:about}는 프로그램의 이름과 버전, 대상 명찰, 라이선스(GNU
 General Public License 버전 3 이상)를 보여 줍니다.</p>

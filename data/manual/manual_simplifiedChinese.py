@@ -184,6 +184,13 @@ SECTIONS = [
 <tr><td><kbd>Ctrl</kbd>+<kbd>Z</kbd>; <kbd>Ctrl</kbd>+<kbd>Shift</kbd>+<kbd>Z</kbd>, <kbd>Ctrl</kbd>+<kbd>Y</kbd></td><td>{k:edit} › {k:undo}、{k:redo}：添加、删除、移动、勾选和重命名节目（在文本编辑器中：撤销输入）</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>B</kbd>、<kbd>Ctrl</kbd>+<kbd>I</kbd>、<kbd>Ctrl</kbd>+<kbd>U</kbd></td><td>{k:bold}、
 {k:italic}、{k:underline}（在文字编辑框中）</td></tr>
+<tr><td><kbd>Tab</kbd>、<kbd>Shift</kbd>+<kbd>Tab</kbd></td><td>移到下一个或上一个控件（也可离开文字编辑框）</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>Tab</kbd></td><td>在文字编辑框中输入制表符</td></tr>
+<tr><td><kbd>Alt</kbd>+<kbd>↑</kbd>、<kbd>Alt</kbd>+<kbd>↓</kbd></td><td>{k:moveUp}、{k:moveDown}：选中的节目（节目树获得焦点时；{k:edit} › {k:undo} 可撤销）</td></tr>
+<tr><td><kbd>Menu</kbd>、<kbd>Shift</kbd>+<kbd>F10</kbd></td><td>节目树中选中节点的弹出菜单</td></tr>
+<tr><td><kbd>Alt</kbd> 加括号中的字母</td><td>打开该菜单；在打开的菜单中只按括号中的字母即可选择该项</td></tr>
+<tr><td>方向键、<kbd>Enter</kbd> 或 <kbd>Space</kbd></td><td>在{k:insertImage}窗口中：在图标之间移动、插入图标；从选项卡按 <kbd>Tab</kbd> 可到达图标</td></tr>
+<tr><td><kbd>Esc</kbd></td><td>像关闭按钮一样关闭打开的对话框或窗口</td></tr>
 </table>
 <p>{k:help} › {k:viewHelp} 打开本说明书。{k:help} › {k:about} 显示软件名称、版本、适用的胸牌型号和许可证
 （GNU 通用公共许可证第 3 版或更高版本）。</p>

@@ -216,6 +216,13 @@ si no (editor instalado), en <code>~/.config/tessel/</code>.</p>
 <tr><td><kbd>Ctrl</kbd>+<kbd>Z</kbd>; <kbd>Ctrl</kbd>+<kbd>Mayús</kbd>+<kbd>Z</kbd>, <kbd>Ctrl</kbd>+<kbd>Y</kbd></td><td>{k:edit} › {k:undo}, {k:redo}: añadir, borrar, mover, marcar y renombrar programas (en el editor de texto: lo escrito)</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>B</kbd>, <kbd>Ctrl</kbd>+<kbd>I</kbd>, <kbd>Ctrl</kbd>+<kbd>U</kbd></td><td>{k:bold},
 {k:italic}, {k:underline}, en el editor de texto</td></tr>
+<tr><td><kbd>Tab</kbd>, <kbd>Mayús</kbd>+<kbd>Tab</kbd></td><td>al control siguiente o al anterior, también fuera del editor de texto</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>Tab</kbd></td><td>un carácter de tabulación en el editor de texto</td></tr>
+<tr><td><kbd>Alt</kbd>+<kbd>↑</kbd>, <kbd>Alt</kbd>+<kbd>↓</kbd></td><td>{k:moveUp}, {k:moveDown}: el programa seleccionado, mientras el árbol de programas tiene el foco ({k:edit} › {k:undo} lo deshace)</td></tr>
+<tr><td>tecla <kbd>Menú</kbd>, <kbd>Mayús</kbd>+<kbd>F10</kbd></td><td>el menú contextual del nodo seleccionado del árbol de programas</td></tr>
+<tr><td><kbd>Alt</kbd> y la letra subrayada</td><td>abre ese menú; en un menú abierto la letra subrayada sola elige la opción</td></tr>
+<tr><td>flechas, <kbd>Intro</kbd> o <kbd>Espacio</kbd></td><td>en la ventana {k:insertImage}: de un icono a otro, insertar el icono; <kbd>Tab</kbd> lleva de las pestañas a los iconos</td></tr>
+<tr><td><kbd>Esc</kbd></td><td>cierra el diálogo o la ventana abierta, como su botón de cerrar</td></tr>
 </table>
 <p>{k:help} › {k:viewHelp} abre este manual. {k:help} › {k:about} muestra el nombre y la versión del programa, la
 placa para la que está hecho y su licencia (GNU General Public License, versión 3 o posterior).</p>

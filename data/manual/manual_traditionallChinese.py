@@ -184,6 +184,13 @@ SECTIONS = [
 <tr><td><kbd>Ctrl</kbd>+<kbd>Z</kbd>; <kbd>Ctrl</kbd>+<kbd>Shift</kbd>+<kbd>Z</kbd>, <kbd>Ctrl</kbd>+<kbd>Y</kbd></td><td>{k:edit} › {k:undo}、{k:redo}：新增、刪除、移動、勾選和重新命名節目（在文字編輯器中：復原輸入）</td></tr>
 <tr><td><kbd>Ctrl</kbd>+<kbd>B</kbd>、<kbd>Ctrl</kbd>+<kbd>I</kbd>、<kbd>Ctrl</kbd>+<kbd>U</kbd></td><td>{k:bold}、
 {k:italic}、{k:underline}（在文字編輯框中）</td></tr>
+<tr><td><kbd>Tab</kbd>、<kbd>Shift</kbd>+<kbd>Tab</kbd></td><td>移到下一個或上一個控制項（也可離開文字編輯框）</td></tr>
+<tr><td><kbd>Ctrl</kbd>+<kbd>Tab</kbd></td><td>在文字編輯框中輸入定位字元</td></tr>
+<tr><td><kbd>Alt</kbd>+<kbd>↑</kbd>、<kbd>Alt</kbd>+<kbd>↓</kbd></td><td>{k:moveUp}、{k:moveDown}：選取的節目（節目樹取得焦點時；{k:edit} › {k:undo} 可復原）</td></tr>
+<tr><td><kbd>Menu</kbd>、<kbd>Shift</kbd>+<kbd>F10</kbd></td><td>節目樹中選取節點的快顯功能表</td></tr>
+<tr><td><kbd>Alt</kbd> 加括號中的字母</td><td>開啟該功能表；在開啟的功能表中只按括號中的字母即可選擇該項</td></tr>
+<tr><td>方向鍵、<kbd>Enter</kbd> 或 <kbd>Space</kbd></td><td>在{k:insertImage}視窗中：在圖示之間移動、插入圖示；從索引標籤按 <kbd>Tab</kbd> 可到達圖示</td></tr>
+<tr><td><kbd>Esc</kbd></td><td>像關閉按鈕一樣關閉開啟的對話方塊或視窗</td></tr>
 </table>
 <p>{k:help} › {k:viewHelp} 開啟本說明書。{k:help} › {k:about} 顯示軟體名稱、版本、適用的胸牌型號和授權條款
 （GNU 通用公共授權條款第 3 版或更新版本）。</p>

@@ -184,6 +184,11 @@ const QStringList& LanguageTable::furtherKeys()
         QStringLiteral("cliNoHidraw"), QStringLiteral("cliNoBadgeAttached"), QStringLiteral("cliBadgeNoAccess"),
         QStringLiteral("cliPlaysNothing"), QStringLiteral("cliPlaybackListCut"), QStringLiteral("cliPlaybackTooLarge"),
         QStringLiteral("cliPlaybackCut"), QStringLiteral("cliNothingToPlay"),
+        // names and descriptions for screen readers
+        QStringLiteral("programText"), QStringLiteral("programList"), QStringLiteral("fontList"),
+        QStringLiteral("sizeList"), QStringLiteral("textColourList"), QStringLiteral("backColourList"),
+        QStringLiteral("previewDescription"), QStringLiteral("previewNoProgram"),
+        QStringLiteral("sendProgress"), QStringLiteral("presetList"),
     };
     // clang-format on
     return keys;

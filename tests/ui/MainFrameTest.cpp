@@ -1,6 +1,7 @@
 #include "MainFrameTestSupport.h"
 
 #include "TesselVersion.h"
+#include "ui/AccessKeys.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/preview/PreviewDialog.h"
 #include "ui/preview/PreviewForm.h"
@@ -67,7 +68,7 @@ TEST_F(MainFrameWindowTest, TheToolBarShowsTheOfferedButtonsInOrder)
     EXPECT_EQ(frame->toolButton(1111)->height(), 40);
     EXPECT_EQ(frame->mainToolBar()->iconSize(), QSize(16, 16));
     EXPECT_EQ(frame->mainToolBar()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-    EXPECT_EQ(frame->toolButton(1111)->text(), text(u"send"));
+    EXPECT_EQ(frame->toolButton(1111)->text(), withoutAccessKey(text(u"send")));
     EXPECT_FALSE(frame->toolButton(1111)->icon().isNull());
 }
 
@@ -76,10 +77,10 @@ TEST_F(MainFrameWindowTest, TooltipsFollowTheLanguageInForce)
     QToolButton* button = frame->toolButton(1101);
     QHelpEvent request(QEvent::ToolTip, QPoint(5, 5), button->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(button, &request);
-    EXPECT_EQ(QToolTip::text(), text(u"addText"));
+    EXPECT_EQ(QToolTip::text(), withoutAccessKey(text(u"addText")));
     frame->OnLanguageCommand(775); // German
     QCoreApplication::sendEvent(button, &request);
-    EXPECT_EQ(QToolTip::text(), text(u"addText"));
+    EXPECT_EQ(QToolTip::text(), withoutAccessKey(text(u"addText")));
     EXPECT_FALSE(text(u"addText").isEmpty());
     QToolTip::hideText();
 }
@@ -221,7 +222,7 @@ TEST_F(MainFrameWindowTest, ALanguageWithoutItsFileEmptiesTheMenusButTheLanguage
         for (QAction* item : title->menu()->actions())
             EXPECT_TRUE(item->menu() == frame->languageMenu() || item->text().isEmpty());
     }
-    EXPECT_EQ(languages[5]->text(), QStringLiteral("German(Deutsch)"));
+    EXPECT_EQ(languages[5]->text(), QStringLiteral("&German(Deutsch)"));
     EXPECT_TRUE(frame->toolButton(1111)->text().isEmpty());
     EXPECT_EQ(tree().rootNode()->text(0), QStringLiteral("(0)"));
     EXPECT_TRUE(frame->previewPane()->previewDialog()->title().isEmpty());
@@ -249,7 +250,7 @@ TEST_F(MainFrameWindowTest, SaveAsNewAndOpenGoThroughTheDialogsAndTheRecentMenu)
     script.savePath = exeDir + QStringLiteral("saved.led");
     frame->OnCommand(703);
     EXPECT_EQ(data.modified, 0);
-    EXPECT_EQ(frame->recentMenu()->actions().constFirst()->text(), QStringLiteral("1 saved.led"));
+    EXPECT_EQ(frame->recentMenu()->actions().constFirst()->text(), QStringLiteral("&1 saved.led"));
 
     frame->OnCommand(700);
     EXPECT_TRUE(data.programs.empty());

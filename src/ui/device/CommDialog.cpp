@@ -4,6 +4,8 @@
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
 #include "ui/FittedLayout.h"
+#include "ui/AccessibleNames.h"
+#include "ui/AccessKeys.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -48,6 +50,7 @@ CommDialog::CommDialog(AppData& data, const LanguageTable& texts, QWidget* paren
     hostList_->setGeometry(edges(120, 10, 190, 30));
     for (int id = 0; id < HostIdCount; ++id)
         hostList_->addItem(QString::number(id));
+    hostLabel->setBuddy(hostList_);
 
     // The buttons and the port list are the group's siblings, drawn over it.
     auto* group = new QGroupBox(texts.text(u"commMode"), this);
@@ -62,6 +65,8 @@ CommDialog::CommDialog(AppData& data, const LanguageTable& texts, QWidget* paren
     portList_->addItem(QStringLiteral("AUTO"));
     for (int port = 1; port <= SerialPortCount; ++port)
         portList_->addItem(QStringLiteral("COM%1").arg(port));
+    // The serial button beside it says what the list chooses.
+    nameList(*portList_, withoutAccessKey(texts.text(u"serialPort")));
 
     okButton_ = new QPushButton(texts.text(u"ok"), this);
     okButton_->setGeometry(edges(30, 115, 100, 135));

@@ -6,6 +6,7 @@
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
 #include "ui/FittedLayout.h"
+#include "ui/AccessKeys.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -128,8 +129,8 @@ void ScreenParaDialog::createToolBar(const LanguageTable& texts)
     for (const ToolButton& button : ToolButtons) {
         if (button.separatorBefore)
             toolBar_->addSeparator();
-        QAction* action
-            = toolBar_->addAction(QIcon(QString::fromLatin1(button.image)), texts.text(button.textKey));
+        QAction* action = toolBar_->addAction(
+            QIcon(QString::fromLatin1(button.image)), withoutAccessKey(texts.text(button.textKey)));
         const int command = button.command;
         connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
         toolBar_->widgetForAction(action)->setMinimumSize(ToolButtonSize);
@@ -153,10 +154,11 @@ void ScreenParaDialog::createControls(const LanguageTable& texts)
 
     const QString labels[] = { texts.text(u"name"), QStringLiteral("ID:"), texts.text(u"height"),
         texts.text(u"width"), texts.text(u"rgb"), texts.text(u"oe"), texts.text(u"data") };
+    QLabel* rowLabels[7];
     for (int row = 0; row < 7; ++row) {
         const int top = FirstControlTop + row * ControlPitch;
-        auto* label = new QLabel(labels[row], this);
-        label->setGeometry(edges(13, top, 73, top + 20));
+        rowLabels[row] = new QLabel(labels[row], this);
+        rowLabels[row]->setGeometry(edges(13, top, 73, top + 20));
     }
 
     nameEdit_ = new QLineEdit(this);
@@ -178,6 +180,9 @@ void ScreenParaDialog::createControls(const LanguageTable& texts)
     QComboBox* polarity = addList(DataListId, FirstControlTop + 6 * ControlPitch);
     polarity->addItems({ PolarityText(0), PolarityText(1) });
 
+    rowLabels[0]->setBuddy(nameEdit_);
+    for (ScreenParaControl id : { IdListId, HeightListId, WidthListId, RgbListId, OeListId, DataListId })
+        rowLabels[id - IdListId + 1]->setBuddy(list(id));
     // Only the user's choice of a height refills the widths.
     connect(heights, &QComboBox::activated, this, &ScreenParaDialog::onHeightChosen);
 }

@@ -68,6 +68,7 @@ void ScreenParaDialog::createPresetList(const LanguageTable& texts)
 {
     presetList_ = new QTableWidget(0, PresetColumnCount, this);
     presetList_->setGeometry(PresetListRect);
+    presetList_->setAccessibleName(texts.text(u"presetList"));
     presetList_->setHorizontalHeaderLabels({ columnTitle(texts.text(u"name")), QStringLiteral("ID"),
         columnTitle(texts.text(u"height")), columnTitle(texts.text(u"width")), QStringLiteral("RGB"),
         QStringLiteral("OE"), columnTitle(texts.text(u"data")) });

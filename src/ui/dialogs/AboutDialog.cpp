@@ -2,6 +2,7 @@
 
 #include "TesselVersion.h"
 #include "i18n/LanguageTable.h"
+#include "ui/AccessKeys.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -29,7 +30,7 @@ QLabel* addLine(QVBoxLayout& column, const QString& text, QWidget* owner)
 AboutDialog::AboutDialog(const LanguageTable& texts, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(texts.textOr(u"aboutTitle", texts.text(u"about").remove(u'&')));
+    setWindowTitle(texts.textOr(u"aboutTitle", withoutAccessKey(texts.text(u"about"))));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/app/tessel.svg")).pixmap(IconSize, IconSize));

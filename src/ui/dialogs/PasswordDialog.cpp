@@ -45,6 +45,7 @@ PasswordDialog::PasswordDialog(const LanguageTable& texts, QWidget* parent)
     codeEdit_ = new QLineEdit(this);
     codeEdit_->setGeometry(edges(68, 45, 276, 65));
     codeEdit_->setMaxLength(MaxCodeLength);
+    label->setBuddy(codeEdit_);
     codeEdit_->setEchoMode(QLineEdit::Password);
     // Every character shows as "*", whatever the style would draw.
     codeEdit_->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));

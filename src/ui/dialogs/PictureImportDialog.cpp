@@ -81,7 +81,9 @@ PictureImportDialog::PictureImportDialog(const QImage& scaled, const LedPictureO
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(scrollArea_, 0, 0, 1, 3);
-    layout->addWidget(new QLabel(texts.text(u"threshold"), this), 1, 0);
+    auto* thresholdLabel = new QLabel(texts.text(u"threshold"), this);
+    thresholdLabel->setBuddy(threshold_);
+    layout->addWidget(thresholdLabel, 1, 0);
     layout->addWidget(threshold_, 1, 1);
     layout->addWidget(thresholdValue_, 1, 2);
     layout->addWidget(dither_, 2, 0, 1, 3);

@@ -51,6 +51,7 @@ SoftwareOptionDialog::SoftwareOptionDialog(AppData& data, const LanguageTable& t
 
         auto* list = new QComboBox(this);
         list->setGeometry(edges(10, top + 25, 240, top + 45));
+        label->setBuddy(list);
         for (int item = 0; item < option.itemCount; ++item)
             list->addItem(texts.matrix(option.itemFamily, item));
         // A value from the file that has no item leaves the list without a selection.

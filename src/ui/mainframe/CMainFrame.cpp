@@ -297,11 +297,13 @@ void CMainFrame::RefreshPreview()
             preview->ShowPreviewPicture(dark);
         }
         restartPlayback();
+        describePreview();
         return;
     }
     propertyPane_->StoreProgram(*program);
     preview->ShowPreviewPicture(RenderPreview(data_, *program, data_.paths.dataDir));
     restartPlayback();
+    describePreview();
 }
 
 void CMainFrame::refreshTitle()

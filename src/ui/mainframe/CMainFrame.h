@@ -171,6 +171,10 @@ private:
     // The HTML manual in the data folder's "manual/"; empty when none is there.
     QString htmlManualPath() const;
     void setDeviceCheckMarks(bool shown);
+    // CMainFrameNames.cpp
+    void nameControls();
+    // The LED view's description: the program shown and the screen's size.
+    void describePreview();
     // CMainFrameView.cpp
     void setUpPreviewZoom();
     void OnViewCommand(int command);

@@ -4,6 +4,7 @@
 
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
+#include "ui/AccessKeys.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/mainframe/BadgePresencePane.h"
 #include "ui/mainframe/MenuIds.h"
@@ -140,6 +141,26 @@ QString fromTable(const char16_t* text)
     return QString::fromUtf16(text);
 }
 
+// The access keys of the language menu's fixed labels, by position: a letter
+// of the label, or one added in parentheses to a label without it.
+constexpr char16_t LanguageKeys[] = u"ASTERGJKP";
+
+QString withLanguageKey(const QString& label, QChar key)
+{
+    const qsizetype at = label.indexOf(key, 0, Qt::CaseInsensitive);
+    return at >= 0 ? label.left(at) + u'&' + label.mid(at) : label + QStringLiteral("(&") + key + u')';
+}
+
+// A recent file's number is its access key (its last digit from 10 on); an
+// "&" in the file's path is shown as it is.
+QString recentItemText(const QString& label)
+{
+    const qsizetype space = label.indexOf(u' ');
+    if (space <= 0)
+        return escapeAccessKeys(label);
+    return label.left(space - 1) + u'&' + label.mid(space - 1, 1) + escapeAccessKeys(label.mid(space));
+}
+
 } // namespace
 
 QAction* CMainFrame::addCommand(QMenu* menu, int command, const QString& text)
@@ -190,7 +211,8 @@ void CMainFrame::createMainMenu()
 
     auto* languages = new QActionGroup(this);
     for (int command = FirstLanguageCommand; command <= LastLanguageCommand; ++command) {
-        QAction* action = addCommand(languageMenu_, command, languageMenuLabel(command));
+        QAction* action = addCommand(languageMenu_, command,
+            withLanguageKey(languageMenuLabel(command), QChar(LanguageKeys[command - FirstLanguageCommand])));
         action->setCheckable(true);
         languages->addAction(action);
     }
@@ -198,8 +220,8 @@ void CMainFrame::createMainMenu()
 
 void CMainFrame::createPopupMenus()
 {
-    static constexpr const char16_t* BrightnessLabels[] = { u"100%", u"66%", u"33%" };
-    static constexpr const char16_t* ChargeIconLabels[] = { u"O", u"I" };
+    static constexpr const char16_t* BrightnessLabels[] = { u"&100%", u"&66%", u"&33%" };
+    static constexpr const char16_t* ChargeIconLabels[] = { u"&O", u"&I" };
     brightnessPopup_ = new QMenu(this);
     auto* brightness = new QActionGroup(this);
     for (int i = 0; i < 3; ++i) {
@@ -277,7 +299,8 @@ void CMainFrame::setRecentMenu(const std::vector<RecentMenuItem>& items)
         actions_.erase(old->data().toInt());
     recentMenu_->clear();
     for (const RecentMenuItem& item : items)
-        addCommand(recentMenu_, item.command, item.label);
+        addCommand(recentMenu_, item.command,
+            item.command == ClearRecentCommand ? item.label : recentItemText(item.label));
 }
 
 void CMainFrame::LoadLanguage()
@@ -303,8 +326,9 @@ void CMainFrame::ApplyLanguage()
         u"time", u"count", u"del", nullptr, u"checktime", u"clear", u"bat", u"bright", u"send" };
     for (size_t pos = 0; pos < std::size(ButtonKeys); ++pos)
         if (ButtonKeys[pos])
-            buttons[pos]->setText(texts_.text(ButtonKeys[pos]));
+            buttons[pos]->setText(withoutAccessKey(texts_.text(ButtonKeys[pos])));
     fitToolButtons();
+    nameControls();
     treePane_->UpdateRootLabel();
     propertyPane_->RetextControls();
     previewPane_->previewDialog()->setTitle(texts_.text(u"previewTitle"));
@@ -368,7 +392,7 @@ void CMainFrame::startImageEditor()
             return;
     }
     // None could be started: say which were looked for, without blocking the window.
-    auto* box = new QMessageBox(QMessageBox::Information, texts_.text(u"imageEditor").remove(u'&'),
+    auto* box = new QMessageBox(QMessageBox::Information, withoutAccessKey(texts_.text(u"imageEditor")),
         texts_.textOr(u"noImageEditor", QStringLiteral("No image editor was found. Install one of these: %1"))
             .arg(lookedFor.join(QStringLiteral(", "))),
         QMessageBox::Ok, this);

@@ -5,6 +5,7 @@
 #include "device/SendSession.h"
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
+#include "ui/AccessKeys.h"
 #include "ui/mainframe/MenuIds.h"
 #include "ui/mainframe/ProgramView.h"
 
@@ -107,7 +108,7 @@ QString CMainFrame::toolTipText(int command) const
 {
     for (const ToolBarButton& button : Buttons)
         if (button.command == command)
-            return texts_.text(button.toolTipKey);
+            return withoutAccessKey(texts_.text(button.toolTipKey));
     return QString();
 }
 

@@ -6,7 +6,9 @@
 #include "ui/mainframe/ProgramListCommands.h"
 #include "ui/property/PropertyForm.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <algorithm>
@@ -495,6 +497,44 @@ void ProgramView::mousePressEvent(QMouseEvent* event)
         return;
     }
     showPopup(hit, event->globalPosition().toPoint());
+}
+
+void ProgramView::keyPressEvent(QKeyEvent* event)
+{
+    // Alt+Up and Alt+Down move the selected program as its pop-up does.
+    const bool upOrDown = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
+    if (event->modifiers() == Qt::AltModifier && upOrDown) {
+        MoveSelected(event->key() == Qt::Key_Up ? MoveDirection::Up : MoveDirection::Down);
+        return;
+    }
+    // The Menu key, when the window system does not report it as a request
+    // for a pop-up, and Shift+F10 open the selected node's pop-up.
+    if ((event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier)
+        || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        showPopupOfSelection();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void ProgramView::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The pointer's pop-up opens on the button press already.
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        event->ignore();
+        return;
+    }
+    showPopupOfSelection();
+}
+
+void ProgramView::showPopupOfSelection()
+{
+    QTreeWidgetItem* node = currentItem();
+    if (!node || !node->isSelected())
+        return;
+    scrollToItem(node);
+    const QRect place = visualItemRect(node);
+    showPopup(node, viewport()->mapToGlobal(QPoint(place.left(), place.bottom())));
 }
 
 void ProgramView::showPopup(QTreeWidgetItem* node, const QPoint& globalPos)

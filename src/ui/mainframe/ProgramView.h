@@ -86,11 +86,15 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void onCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
     void onItemChanged(QTreeWidgetItem* node, int column);
     void showPopup(QTreeWidgetItem* node, const QPoint& globalPos);
+    // From the keyboard: the pop-up of the selected node, below its label.
+    void showPopupOfSelection();
     Program* programOf(const QTreeWidgetItem* node) const;
     QTreeWidgetItem* appendNode(Program& program);
     void removeProgramNodes();

@@ -60,6 +60,8 @@ void InsertImageDialog::showForHeight(uint8_t yIndex)
     show();
     raise();
     activateWindow();
+    // The arrows work at once; Escape closes the window, as any dialog's.
+    pages_[static_cast<size_t>(tab)]->focusCurrentIcon();
 }
 
 void InsertImageDialog::showPage(int tab)

@@ -1,13 +1,14 @@
 // One page of the insert-icon window: the icons of one size from the icon
 // library, laid out in a grid of 10 × 10 positions, each a clickable picture
-// that stands for its icon code.
+// that stands for its icon code. From the keyboard the page is one stop of
+// the Tab order: the arrows move between the icons, Enter or Space inserts.
 #pragma once
 
 #include <QString>
 #include <QWidget>
 #include <array>
 
-class QLabel;
+class QAbstractButton;
 
 namespace tessel {
 
@@ -26,7 +27,11 @@ public:
     // (at most 100), all 100 for the others.
     int positionCount() const { return positionCount_; }
     // The picture of a grid position; nullptr where no file exists.
-    QLabel* iconAt(int position) const;
+    QAbstractButton* iconAt(int position) const;
+    // The icon the arrows move from; -1 on an empty page.
+    int currentPosition() const { return current_; }
+    // The current icon takes the keyboard focus.
+    void focusCurrentIcon();
     // "[A007]" and so on.
     QString codeAt(int position) const;
 
@@ -38,10 +43,14 @@ protected:
 
 private:
     void build(const QString& folder);
+    void setCurrent(int position);
+    // The icon an arrow key leads to from the current one; -1 for none.
+    int neighbour(int key) const;
 
     const int iconSize_;
     int positionCount_ = 0;
-    std::array<QLabel*, IconPositions> icons_ {};
+    std::array<QAbstractButton*, IconPositions> icons_ {};
+    int current_ = -1;
 };
 
 } // namespace tessel

@@ -113,6 +113,8 @@ private:
     void showListIndex(int id, uint8_t value);
     uint8_t listIndex(int id) const;
     void setKindVisible(uint8_t kind, bool visible);
+    // Names for screen readers, in the language in force.
+    void nameControls();
     void onNameChanged(const QString& name);
     void browse();
 
@@ -136,6 +138,8 @@ private:
     void setHorAlign(uint8_t align);
     void setVerAlign(uint8_t align);
     void showSpacingPopup(SpacingPopup& popup);
+    // The image-only buttons are named by their tooltips.
+    void nameFormatButtons();
     bool showToolTip(QObject* watched, const QPoint& globalPos);
 
     AppData& data_;

@@ -5,6 +5,8 @@
 
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
+#include "ui/AccessKeys.h"
+#include "ui/AccessibleNames.h"
 #include "ui/property/ColourLists.h"
 #include "ui/property/ColourPickerButton.h"
 #include "ui/property/InsertImageDialog.h"
@@ -19,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextEdit>
 
 #include <utility>
 
@@ -66,6 +69,30 @@ constexpr TextKey RetextedControls[] = {
     { DelBgColorLabel, u"delBgColor" },
     { FilePathLabel, u"filePath" },
     { BrowseButton, u"scanFile" },
+};
+
+// The labels and the fields they name.
+constexpr std::pair<int, int> LabelledFields[] = {
+    { NameLabel, NameEdit },
+    { BorderTypeLabel, BorderTypeList },
+    { BorderAspectLabel, BorderAspectList },
+    { BorderSpeedLabel, BorderSpeedList },
+    { BorderColorLabel, BorderColorList },
+    { PlayCountLabel, PlayCountList },
+    { EffectActionLabel, EffectActionList },
+    { EffectSpeedLabel, EffectSpeedList },
+    { EffectStayLabel, EffectStayList },
+    { EffectExitLabel, EffectExitList },
+    { DelBgColorLabel, DelBgColorButton },
+    { FilePathLabel, FilePathEdit },
+};
+
+// The text tools' lists, which show no label.
+constexpr TextKey NamedLists[] = {
+    { FontList, u"fontList" },
+    { SizeList, u"sizeList" },
+    { TextColourList, u"textColourList" },
+    { BackColourList, u"backColourList" },
 };
 
 void fillNumbers(QComboBox& list, int count)
@@ -225,7 +252,23 @@ void PropertyForm::RetextControls()
     fillLanguageList(*qobject_cast<QComboBox*>(control(EffectExitList)), "effectExitMatrix", ExitCount);
     insertIconDialog_->setWindowTitle(texts_.text(u"insertImage"));
     arabicBox_->setText(texts_.textOr(u"arabicMode", QStringLiteral("Arabic")));
+    nameControls();
     refreshColourLists();
+}
+
+void PropertyForm::nameControls()
+{
+    for (auto [labelId, fieldId] : LabelledFields) {
+        auto* label = qobject_cast<QLabel*>(control(labelId));
+        label->setBuddy(control(fieldId));
+    }
+    // A button takes its name from its own text, which the colour button lacks.
+    delBgColourButton_->setAccessibleName(
+        nameFromLabel(qobject_cast<QLabel*>(control(DelBgColorLabel))->text()));
+    for (const TextKey& entry : NamedLists)
+        nameList(*qobject_cast<QComboBox*>(control(entry.id)), texts_.text(entry.key));
+    editor_->setAccessibleName(texts_.text(u"programText"));
+    nameFormatButtons();
 }
 
 void PropertyForm::refreshColourLists()

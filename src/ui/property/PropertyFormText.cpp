@@ -222,6 +222,12 @@ void PropertyForm::createEditor()
     connect(editor_, &QTextEdit::textChanged, this, &PropertyForm::onTextChanged);
     connect(editor_, &QTextEdit::cursorPositionChanged, this, &PropertyForm::updateTextTools);
     connect(editor_, &QTextEdit::selectionChanged, this, &PropertyForm::updateTextTools);
+    // Tab and Shift+Tab move on to the next control, as everywhere in the
+    // window; a tab character, rare in a badge's text, is Ctrl+Tab.
+    editor_->setTabChangesFocus(true);
+    auto* tab
+        = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), editor_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(tab, &QShortcut::activated, editor_, [this] { editor_->insertPlainText(QStringLiteral("\t")); });
     // The usual keys of a text editor for the three character formats.
     static constexpr std::pair<QKeySequence::StandardKey, int> FormatKeys[]
         = { { QKeySequence::Bold, BoldCommand }, { QKeySequence::Italic, ItalicCommand },

@@ -4,6 +4,7 @@
 
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
+#include "ui/AccessKeys.h"
 #include "ui/property/CharSpacingDialog.h"
 #include "ui/property/InsertImageDialog.h"
 #include "ui/property/PropertyFormIds.h"
@@ -156,14 +157,23 @@ void PropertyForm::showSpacingPopup(SpacingPopup& popup)
     popup.showAt(QPoint(QCursor::pos().x() - PopupLeftOfPointer, barBottom + PopupBelowBar));
 }
 
+void PropertyForm::nameFormatButtons()
+{
+    for (QToolButton* button : formatToolBar_->findChildren<QToolButton*>()) {
+        const int command = button->property("formatCommand").toInt();
+        const char16_t* key = FormatButtons[command - FirstFormatCommand].tipKey;
+        button->setAccessibleName(withoutAccessKey(texts_.text(key)));
+    }
+}
+
 // The tooltips follow the language in force when they show.
 bool PropertyForm::showToolTip(QObject* watched, const QPoint& globalPos)
 {
     const int command = watched->property("formatCommand").toInt();
     if (command < FirstFormatCommand || command >= FirstFormatCommand + FormatCommandCount)
         return false;
-    QToolTip::showText(globalPos, texts_.text(FormatButtons[command - FirstFormatCommand].tipKey),
-        qobject_cast<QWidget*>(watched));
+    const char16_t* key = FormatButtons[command - FirstFormatCommand].tipKey;
+    QToolTip::showText(globalPos, withoutAccessKey(texts_.text(key)), qobject_cast<QWidget*>(watched));
     return true;
 }
 

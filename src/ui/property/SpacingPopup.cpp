@@ -2,6 +2,7 @@
 
 #include "i18n/LanguageTable.h"
 #include "model/Program.h"
+#include "ui/AccessibleNames.h"
 #include "ui/property/PropertyForm.h"
 
 #include <QLabel>
@@ -86,6 +87,8 @@ void SpacingPopup::onValueChanged(int value)
 void SpacingPopup::showLabel(int value)
 {
     label_->setText(texts_.text(field_.textKey) + QString::number(value - field_.shownBias));
+    // The slider is read out by the label's words, without the value it shows.
+    slider_->setAccessibleName(nameFromLabel(texts_.text(field_.textKey)));
 }
 
 // Only a program the pane has loaded completely takes the value.
