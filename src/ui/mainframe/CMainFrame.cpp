@@ -217,6 +217,7 @@ void CMainFrame::FirstSetUpPanes()
     previewPane_->FirstSetUp();
     setUpPreviewZoom();
     propertyPane_->FirstSetUp();
+    setUpDrops();
     refreshRecentMenu();
     openNewestRecentFile();
     ApplyLanguage();

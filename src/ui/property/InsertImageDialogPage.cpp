@@ -1,4 +1,5 @@
 #include "ui/property/InsertImageDialogPage.h"
+#include "ui/MirroredPlacement.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -76,6 +77,7 @@ void InsertImageDialogPage::build(const QString& folder)
         icons_[static_cast<size_t>(position)] = icon;
         x += IconCellStep;
     }
+    new MirroredPlacement(*this);
 }
 
 bool InsertImageDialogPage::eventFilter(QObject* watched, QEvent* event)

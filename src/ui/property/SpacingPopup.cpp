@@ -3,6 +3,7 @@
 #include "i18n/LanguageTable.h"
 #include "model/Program.h"
 #include "ui/property/PropertyForm.h"
+#include "ui/MirroredPlacement.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -35,6 +36,7 @@ SpacingPopup::SpacingPopup(
     connect(plus_, &QPushButton::clicked, this, &SpacingPopup::stepUp);
     connect(slider_, &QSlider::valueChanged, this, &SpacingPopup::onValueChanged);
     showLabel(slider_->value());
+    new MirroredPlacement(*this);
 }
 
 // A stored value beyond the range (from a file) is cut to the top of the
