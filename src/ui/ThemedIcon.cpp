@@ -30,7 +30,7 @@ constexpr DarkVariant DarkVariants[] = {
     { "#a86f00", "#f0b040" }, // outline of the sun
     { "#4a5a6a", "#b4c4d4" }, // outline of a parameter sheet
     { "#7a5010", "#e0a030" },
-    { "#202020", "#9a9a9a" }, // a small LED panel
+    { "#606060", "#b0b0b0" }, // the frame of a small LED panel
     { "#6e6e6e", "#b0b0b0" },
 };
 
