@@ -10,6 +10,7 @@
 #include "ui/ThemedIcon.h"
 
 #include <QHelpEvent>
+#include <QSplitter>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
@@ -125,8 +126,12 @@ QString CMainFrame::toolTipText(int command) const
 void CMainFrame::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange)
+    if (event->type() == QEvent::PaletteChange) {
         refreshToolBarImages();
+    } else if (event->type() == QEvent::LayoutDirectionChange) {
+        // The splitter places its panes anew only when their sizes are set.
+        innerSplitter_->setSizes(innerSplitter_->sizes());
+    }
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
