@@ -4,6 +4,7 @@
 #include "cli/CliTerminalText.h"
 #include "encoding/CodePage.h"
 
+#include <QRegularExpression>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -55,7 +56,11 @@ QByteArray CliConsole::encoded(const QString& text) const
 
 void CliConsole::error(const QString& message) const
 {
-    const QByteArray bytes = encoded(Prefix + escapedControls(message, LineEnds::Kept) + u'\n');
+    // The isolates that keep a name in its place inside a right-to-left
+    // window mean nothing to a terminal, and many character sets lack them.
+    QString plain = message;
+    plain.remove(QRegularExpression(QStringLiteral("[\u2066-\u2069]")));
+    const QByteArray bytes = encoded(Prefix + escapedControls(plain, LineEnds::Kept) + u'\n');
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
 }
 

@@ -170,9 +170,14 @@ void FileCommands::newFile()
 
 void FileCommands::open()
 {
+    openFile(QString());
+}
+
+void FileCommands::openFile(const QString& path)
+{
     if (!saveQuestionAllows())
         return;
-    if (openProgramFile(QString()) != OpenResult::Opened)
+    if (openProgramFile(path.isEmpty() ? QString() : relativeToSettingsDir(data_, path)) != OpenResult::Opened)
         return;
     readCurrentFile();
     publishRecentMenu();

@@ -37,6 +37,9 @@ public:
 
     void newFile(); // [700]; Close [704] does the same
     void open(); // [701]
+    // Open with the path given instead of the open dialog's (a file dropped
+    // on the window): the save question first, as for Open.
+    void openFile(const QString& path);
     void save(); // [702]
     void saveAs(); // [703]
     void openRecent(int index); // [706 + i]: recentFiles[index], 0 = oldest

@@ -40,7 +40,7 @@ QString settingsNotKeptMessage(const AppData& data, const LanguageTable& texts, 
     const QString format = texts.textOr(u"settingsNotKept",
         QStringLiteral("The settings cannot be saved to %1. The editor keeps working and programs are "
                        "saved as usual, but the settings of this session will not be kept."));
-    QString message = format.contains(QLatin1String("%1")) ? format.arg(data.paths.appXmlPath)
+    QString message = format.contains(QLatin1String("%1")) ? format.arg(isolated(data.paths.appXmlPath))
                                                            : format + u' ' + data.paths.appXmlPath;
     if (!reason.isEmpty())
         message += u'\n' + reason;
@@ -77,13 +77,13 @@ QString saveQuestion(const AppData& data, const LanguageTable& texts)
     if (format.isEmpty())
         return saveQuestion(data);
     // A saved list names its whole path on a line of its own.
-    return format.arg(data.currentPath.isEmpty() ? data.fileName : u'\n' + data.currentPath + u'\n');
+    return format.arg(data.currentPath.isEmpty() ? isolated(data.fileName) : u'\n' + isolated(data.currentPath) + u'\n');
 }
 
 QString openFailedMessage(const QString& path, const LanguageTable& texts)
 {
     const QString format = texts.textOr(u"openFailed", QString());
-    return format.isEmpty() ? openFailedMessage(path) : format.arg(path);
+    return format.isEmpty() ? openFailedMessage(path) : format.arg(isolated(path));
 }
 
 QString openFailedCaption(const LanguageTable& texts)
@@ -95,7 +95,7 @@ QString writeFailedMessage(
     const LanguageTable& texts, int32_t lanID, const QString& path, const QString& reason)
 {
     const QString format = texts.textOr(u"writeFailed", QString());
-    return format.isEmpty() ? writeFailedMessage(lanID, path, reason) : withReason(format.arg(path), reason);
+    return format.isEmpty() ? writeFailedMessage(lanID, path, reason) : withReason(format.arg(isolated(path)), reason);
 }
 
 } // namespace tessel

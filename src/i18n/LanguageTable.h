@@ -61,6 +61,14 @@ QString languageFileName(int32_t lanID);
 // "English", ...; empty for ids without a language file.
 QString languageSection(int32_t lanID);
 
+// A value inserted into a sentence of the language table, set apart with
+// Unicode isolates: in a right-to-left sentence numbers keep their order and
+// a path keeps its slashes where they belong.
+inline QString isolated(const QString& value)
+{
+    return QChar(0x2068) + value + QChar(0x2069);
+}
+
 constexpr int FirstLanguageCommand = 770;
 constexpr int LastLanguageCommand = 778;
 

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -129,14 +130,34 @@ void FittedLayout::fitWindow(QWidget& window)
             controls.push_back(child);
         before |= child->geometry();
     }
-    const QRect after = layout.fit(controls) | before;
+    const std::vector<FittedRect> fitted = layout.fittedRects(controls);
+    QRect after = before;
+    for (const FittedRect& entry : fitted)
+        after |= entry.rect;
     const QSize size(window.width() + std::max(0, after.right() - before.right()),
         window.height() + std::max(0, after.bottom() - before.bottom()));
-    if (size == window.size())
-        return;
-    window.setFixedSize(size);
-    for (QWidget* child : spanning)
+    if (size != window.size())
+        window.setFixedSize(size);
+    for (const FittedRect& entry : fitted)
+        entry.control->setGeometry(visualRect(*entry.control, entry.rect));
+    for (QWidget* child : spanning) {
+        // The panes of a status bar stand at fixed places in it too.
+        std::vector<std::pair<QWidget*, QRect>> inner;
+        for (QWidget* grandchild : child->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!grandchild->isWindow() && (!child->layout() || child->layout()->indexOf(grandchild) < 0))
+                inner.emplace_back(grandchild, grandchild->geometry());
         child->resize(size.width(), child->height());
+        for (const auto& [grandchild, rect] : inner)
+            grandchild->setGeometry(visualRect(*grandchild, rect));
+    }
+}
+
+QRect FittedLayout::visualRect(const QWidget& control, const QRect& rect)
+{
+    const QWidget* parent = control.parentWidget();
+    if (!parent)
+        return rect;
+    return QStyle::visualRect(parent->layoutDirection(), parent->rect(), rect);
 }
 
 namespace {
@@ -171,7 +192,7 @@ void makeRoom(Placed& placed, const Placed& grown, int extra)
 
 } // namespace
 
-QRect FittedLayout::fit(const std::vector<QWidget*>& controls) const
+std::vector<FittedLayout::FittedRect> FittedLayout::fittedRects(const std::vector<QWidget*>& controls) const
 {
     std::vector<Placed> placed;
     for (QWidget* control : controls) {
@@ -204,10 +225,19 @@ QRect FittedLayout::fit(const std::vector<QWidget*>& controls) const
             group.fitted.setRight(std::max(group.fitted.right(), inner.fitted.right() + margin));
         }
     }
+    std::vector<FittedRect> rects;
+    rects.reserve(placed.size());
+    for (const Placed& entry : placed)
+        rects.push_back({ entry.control, entry.fitted });
+    return rects;
+}
+
+QRect FittedLayout::fit(const std::vector<QWidget*>& controls) const
+{
     QRect bounds;
-    for (const Placed& entry : placed) {
-        entry.control->setGeometry(entry.fitted);
-        bounds |= entry.fitted;
+    for (const FittedRect& entry : fittedRects(controls)) {
+        entry.control->setGeometry(visualRect(*entry.control, entry.rect));
+        bounds |= entry.rect;
     }
     return bounds;
 }

@@ -4,7 +4,8 @@
 // at or beyond its recorded right edge moves right by as much (an edit field
 // first gives up some of its width instead), so the columns keep their order
 // and nothing overlaps. A group box grows with the controls it encloses and
-// keeps its title whole.
+// keeps its title whole. The rectangles are counted from the left edge; in a
+// right-to-left window they are mirrored, counted from the right edge.
 #pragma once
 
 #include <QHash>
@@ -21,8 +22,9 @@ public:
     // minimum rectangles.
     void record(const QWidget& parent);
 
-    // Places the recorded ones among the controls at their fitted rectangles
-    // and returns the rectangle that holds them all (empty when none).
+    // Places the recorded ones among the controls at their fitted rectangles,
+    // mirrored in a right-to-left parent, and returns the rectangle that
+    // holds them all as counted from the left edge (empty when none).
     QRect fit(const std::vector<QWidget*>& controls) const;
 
     // The recorded rectangle of a control; empty when it was not recorded.
@@ -38,7 +40,17 @@ public:
     // a control without a text of its own.
     static int neededWidth(const QWidget& control);
 
+    // A rectangle counted from the left edge of the control's parent, as
+    // the parent's layout direction places it.
+    static QRect visualRect(const QWidget& control, const QRect& rect);
+
 private:
+    struct FittedRect {
+        QWidget* control;
+        QRect rect;
+    };
+    std::vector<FittedRect> fittedRects(const std::vector<QWidget*>& controls) const;
+
     QHash<const QWidget*, QRect> minimum_;
 };
 

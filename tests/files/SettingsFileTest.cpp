@@ -236,8 +236,8 @@ TEST_F(SettingsFileTest, TheUnkeptSettingsMessageComesFromTheLanguageFile)
         "[German]\r\nsettingsNotKept=Einstellungen nicht in %1 gespeichert.\r\n"));
     texts.load(folder.path(), 1031);
     EXPECT_EQ(settingsNotKeptMessage(data, texts, "No space"),
-        "Einstellungen nicht in /cfg/app.xml gespeichert.\nNo space");
+        "Einstellungen nicht in " + isolated("/cfg/app.xml") + " gespeichert.\nNo space");
     texts.load(folder.path(), 1033);
     EXPECT_TRUE(
-        settingsNotKeptMessage(data, texts, "").startsWith("The settings cannot be saved to /cfg/app.xml."));
+        settingsNotKeptMessage(data, texts, "").startsWith("The settings cannot be saved to " + isolated("/cfg/app.xml") + "."));
 }

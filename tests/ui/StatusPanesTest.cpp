@@ -116,7 +116,7 @@ TEST_F(StatusPanesTest, CostPaneCountsTheTickedProgramsAfterEachEdit)
     const qsizetype two = previewImageSize();
     EXPECT_EQ(cost.imageBytes(), two);
     EXPECT_EQ(cost.packets(), (two + 55) / 56);
-    EXPECT_EQ(cost.text(), further(u"sendCost").arg(two).arg((two + 55) / 56));
+    EXPECT_EQ(cost.text(), further(u"sendCost").arg(isolated(QString::number(two)), isolated(QString::number((two + 55) / 56))));
     EXPECT_EQ(frame->progressBar()->format(), cost.text());
 
     // Unticking in the tree leaves only the first program.

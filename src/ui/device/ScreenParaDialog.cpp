@@ -7,6 +7,7 @@
 #include "model/AppData.h"
 #include "ui/FittedLayout.h"
 #include "ui/AccessKeys.h"
+#include "ui/ThemedIcon.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -58,16 +59,17 @@ struct ToolButton {
     ScreenParaCommand command;
     const char16_t* textKey;
     const char* image;
+    const char* themeName; // the freedesktop name of the image, where one fits
     bool separatorBefore;
 };
 
 constexpr ToolButton ToolButtons[] = {
-    { AddPresetCommand, u"add", ":/dialog/preset-add.svg", false },
-    { EditPresetCommand, u"edit_", ":/dialog/preset-edit.svg", false },
-    { DeletePresetCommand, u"del", ":/dialog/preset-delete.svg", false },
-    { ApplyCommand, u"apply", ":/dialog/preset-apply.svg", true },
-    { GetParametersCommand, u"getPara", ":/toolbar/search.svg", true },
-    { SetParametersCommand, u"setPara", ":/toolbar/send.svg", false },
+    { AddPresetCommand, u"add", ":/dialog/preset-add.svg", "list-add", false },
+    { EditPresetCommand, u"edit_", ":/dialog/preset-edit.svg", "", false },
+    { DeletePresetCommand, u"del", ":/dialog/preset-delete.svg", "list-remove", false },
+    { ApplyCommand, u"apply", ":/dialog/preset-apply.svg", "", true },
+    { GetParametersCommand, u"getPara", ":/toolbar/search.svg", "system-search", true },
+    { SetParametersCommand, u"setPara", ":/toolbar/send.svg", "document-send", false },
 };
 
 // The selection at `index`, or the nearest item when the value lies beyond
@@ -129,8 +131,10 @@ void ScreenParaDialog::createToolBar(const LanguageTable& texts)
     for (const ToolButton& button : ToolButtons) {
         if (button.separatorBefore)
             toolBar_->addSeparator();
-        QAction* action = toolBar_->addAction(
-            QIcon(QString::fromLatin1(button.image)), withoutAccessKey(texts.text(button.textKey)));
+        QAction* action
+            = toolBar_->addAction(themedIcon(QString::fromLatin1(button.themeName),
+                                      QString::fromLatin1(button.image), palette()),
+                withoutAccessKey(texts.text(button.textKey)));
         const int command = button.command;
         connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
         toolBar_->widgetForAction(action)->setMinimumSize(ToolButtonSize);

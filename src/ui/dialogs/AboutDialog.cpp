@@ -43,7 +43,7 @@ AboutDialog::AboutDialog(const LanguageTable& texts, QWidget* parent)
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.4);
     name->setFont(nameFont);
     addLine(*column,
-        texts.textOr(u"aboutVersion", QStringLiteral("Version %1")).arg(QStringLiteral(TESSEL_VERSION)), this);
+        texts.textOr(u"aboutVersion", QStringLiteral("Version %1")).arg(isolated(QStringLiteral(TESSEL_VERSION))), this);
     if (const QString badge = texts.tip(37); !badge.isEmpty())
         addLine(*column, badge, this);
     addLine(*column,

@@ -3,6 +3,7 @@
 
 #include "i18n/LanguageTable.h"
 #include "ui/FittedLayout.h"
+#include "ui/ThemedIcon.h"
 
 #include <QIcon>
 #include <QKeyEvent>
@@ -35,7 +36,7 @@ PasswordDialog::PasswordDialog(const LanguageTable& texts, QWidget* parent)
     auto* lock = new QLabel(this);
     lock->setGeometry(edges(15, 17, 31, 33));
     lock->setAlignment(Qt::AlignCenter);
-    lock->setPixmap(QIcon(QStringLiteral(":/dialog/lock.svg")).pixmap(LockSize));
+    lock->setPixmap(paletteIcon(QStringLiteral(":/dialog/lock.svg"), palette()).pixmap(LockSize));
 
     auto* tip = new QLabel(texts.text(u"passTip"), this);
     tip->setGeometry(edges(36, 15, 276, 35));

@@ -219,6 +219,7 @@ void CMainFrame::FirstSetUpPanes()
     setUpPreviewZoom();
     setUpPlayback();
     propertyPane_->FirstSetUp();
+    setUpDrops();
     refreshRecentMenu();
     openNewestRecentFile();
     ApplyLanguage();

@@ -35,6 +35,7 @@ class LanguageTable;
 class PreviewForm;
 class PreviewPlayer;
 enum class PlaybackScope;
+class DropRouter;
 class ProgramView;
 class PropertyForm;
 class ScreenParaDialog;
@@ -132,6 +133,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Replaces the transport the screen-parameter dialog opens (hidapi).
@@ -157,6 +159,11 @@ private:
     void OnEditCommand(int command);
     // CMainFrameFiles.cpp
     void createFileCommands();
+    // A program file dropped on the window opens as Open opens the one chosen.
+    void openDroppedFile(const QString& path);
+    // A picture dropped on the tree becomes a new image program.
+    void addDroppedPicture(const QString& path);
+    void setUpDrops();
     void OnFileCommand(int command);
     void refreshRecentMenu();
     void openNewestRecentFile();
@@ -191,6 +198,8 @@ private:
     // CMainFrameToolBar.cpp
     void createToolBar();
     void fitToolButtons();
+    // The images follow the palette: a change of theme draws them again.
+    void refreshToolBarImages();
     void OnToolbarCommand(int command);
     QString toolTipText(int command) const;
     // CMainFrameDevice.cpp

@@ -5,6 +5,7 @@
 #include "files/FileCommands.h"
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
+#include "ui/DropRouter.h"
 #include "ui/mainframe/MenuIds.h"
 #include "ui/mainframe/ProgramView.h"
 #include "ui/property/PropertyForm.h"
@@ -64,6 +65,36 @@ void CMainFrame::OnFileCommand(int command)
     if (reads)
         setDeviceCheckMarks(true);
     refreshTitle();
+}
+
+void CMainFrame::setUpDrops()
+{
+    auto* router = new DropRouter([this](const QString& path) { openDroppedFile(path); }, this);
+    router->watch(*this);
+    router->watch(*treePane_->viewport(), [this](const QString& path) { addDroppedPicture(path); });
+    // Every field that takes dropped text would take a program file for its
+    // name; the property pane takes pictures itself.
+    for (QWidget* widget : findChildren<QWidget*>())
+        if (widget->acceptDrops() && widget != treePane_->viewport())
+            router->watch(*widget);
+}
+
+void CMainFrame::openDroppedFile(const QString& path)
+{
+    setDeviceCheckMarks(false);
+    fileCommands_->openFile(path);
+    setDeviceCheckMarks(true);
+    refreshTitle();
+}
+
+void CMainFrame::addDroppedPicture(const QString& path)
+{
+    // As Add Image followed by Browse: below the limit only.
+    const size_t before = data_.programs.size();
+    data_.modified = 1;
+    treePane_->AddProgramNode(ItemKind::Image);
+    if (data_.programs.size() > before)
+        propertyPane_->takePictureFile(path);
 }
 
 void CMainFrame::openNewestRecentFile()

@@ -394,7 +394,7 @@ void CMainFrame::startImageEditor()
     // None could be started: say which were looked for, without blocking the window.
     auto* box = new QMessageBox(QMessageBox::Information, withoutAccessKey(texts_.text(u"imageEditor")),
         texts_.textOr(u"noImageEditor", QStringLiteral("No image editor was found. Install one of these: %1"))
-            .arg(lookedFor.join(QStringLiteral(", "))),
+            .arg(isolated(lookedFor.join(QStringLiteral(", ")))),
         QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();

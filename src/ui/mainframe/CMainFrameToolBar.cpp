@@ -8,8 +8,10 @@
 #include "ui/AccessKeys.h"
 #include "ui/mainframe/MenuIds.h"
 #include "ui/mainframe/ProgramView.h"
+#include "ui/ThemedIcon.h"
 
 #include <QHelpEvent>
+#include <QSplitter>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
@@ -23,25 +25,26 @@ namespace {
 struct ToolBarButton {
     int command; // 0: a separator
     const char* image;
+    const char* themeName; // the freedesktop name of the image, where one fits
     const char16_t* resourceText;
     const char16_t* toolTipKey;
 };
 
 constexpr ToolBarButton Buttons[] = {
-    { 1100, ":/toolbar/search.svg", u"查屏", u"searchScreen" },
-    { 0, nullptr, nullptr, nullptr },
-    { 1101, ":/toolbar/text.svg", u"文本", u"addText" },
-    { 1102, ":/toolbar/image.svg", u"图片", u"addImage" },
-    { 1103, ":/toolbar/animation.svg", u"动画", u"addAnimation" },
-    { 1104, ":/toolbar/time.svg", u"时间", u"addTime" },
-    { 1105, ":/toolbar/count.svg", u"计时", u"addCount" },
-    { 1106, ":/toolbar/delete.svg", u"删除", u"del" },
-    { 0, nullptr, nullptr, nullptr },
-    { 1107, ":/toolbar/checktime.svg", u"校时", u"checktime" },
-    { 1108, ":/toolbar/clear.svg", u"清屏", u"clearScreen" },
-    { 1109, ":/toolbar/battery.svg", u"电池", u"setBat" },
-    { 1110, ":/toolbar/brightness.svg", u"亮度", u"setBright" },
-    { 1111, ":/toolbar/send.svg", u"发送", u"send" },
+    { 1100, ":/toolbar/search.svg", "system-search", u"查屏", u"searchScreen" },
+    { 0, nullptr, nullptr, nullptr, nullptr },
+    { 1101, ":/toolbar/text.svg", "insert-text", u"文本", u"addText" },
+    { 1102, ":/toolbar/image.svg", "insert-image", u"图片", u"addImage" },
+    { 1103, ":/toolbar/animation.svg", "", u"动画", u"addAnimation" },
+    { 1104, ":/toolbar/time.svg", "", u"时间", u"addTime" },
+    { 1105, ":/toolbar/count.svg", "", u"计时", u"addCount" },
+    { 1106, ":/toolbar/delete.svg", "edit-delete", u"删除", u"del" },
+    { 0, nullptr, nullptr, nullptr, nullptr },
+    { 1107, ":/toolbar/checktime.svg", "", u"校时", u"checktime" },
+    { 1108, ":/toolbar/clear.svg", "edit-clear", u"清屏", u"clearScreen" },
+    { 1109, ":/toolbar/battery.svg", "", u"电池", u"setBat" },
+    { 1110, ":/toolbar/brightness.svg", "", u"亮度", u"setBright" },
+    { 1111, ":/toolbar/send.svg", "document-send", u"发送", u"send" },
 };
 
 constexpr int ButtonSize = 40;
@@ -67,8 +70,7 @@ void CMainFrame::createToolBar()
             continue;
         }
         const int command = button.command;
-        QAction* action = mainToolBar_->addAction(
-            QIcon(QString::fromLatin1(button.image)), QString::fromUtf16(button.resourceText));
+        QAction* action = mainToolBar_->addAction(QString::fromUtf16(button.resourceText));
         action->setData(command);
         connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
         toolBarActions_[command] = action;
@@ -78,7 +80,17 @@ void CMainFrame::createToolBar()
         if (command == ToolbarChargeIcon || command == ToolbarBrightness)
             widget->setPopupMode(QToolButton::MenuButtonPopup);
     }
+    refreshToolBarImages();
     fitToolButtons();
+}
+
+void CMainFrame::refreshToolBarImages()
+{
+    for (const ToolBarButton& button : Buttons) {
+        if (button.command != 0)
+            toolBarActions_[button.command]->setIcon(themedIcon(
+                QString::fromLatin1(button.themeName), QString::fromLatin1(button.image), palette()));
+    }
 }
 
 void CMainFrame::fitToolButtons()
@@ -110,6 +122,17 @@ QString CMainFrame::toolTipText(int command) const
         if (button.command == command)
             return withoutAccessKey(texts_.text(button.toolTipKey));
     return QString();
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        refreshToolBarImages();
+    } else if (event->type() == QEvent::LayoutDirectionChange) {
+        // The splitter places its panes anew only when their sizes are set.
+        innerSplitter_->setSizes(innerSplitter_->sizes());
+    }
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)

@@ -5,6 +5,7 @@
 #include "ui/mainframe/MenuIds.h"
 #include "ui/mainframe/ProgramListCommands.h"
 #include "ui/property/PropertyForm.h"
+#include "ui/ThemedIcon.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -30,18 +31,6 @@ Qt::CheckState checkState(bool ticked)
     return ticked ? Qt::Checked : Qt::Unchecked;
 }
 
-// One icon per kind, shared by every node.
-QIcon kindIcon(uint8_t type)
-{
-    static const std::array<QIcon, ItemKindCount> icons = [] {
-        std::array<QIcon, ItemKindCount> loaded;
-        for (size_t i = 0; i < loaded.size(); ++i)
-            loaded[i] = QIcon(QString::fromLatin1(KindIcons[i]));
-        return loaded;
-    }();
-    return type < ItemKindCount ? icons[type] : QIcon();
-}
-
 QTreeWidgetItem* newProgramNode()
 {
     auto* node = new QTreeWidgetItem();
@@ -63,8 +52,33 @@ ProgramView::ProgramView(AppData& data, const LanguageTable& texts, QWidget* par
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setIconSize(QSize(16, 16));
+    drawKindIcons();
     connect(this, &QTreeWidget::currentItemChanged, this, &ProgramView::onCurrentItemChanged);
     connect(this, &QTreeWidget::itemChanged, this, &ProgramView::onItemChanged);
+}
+
+// One icon per kind, shared by every node, drawn for the palette in force.
+void ProgramView::drawKindIcons()
+{
+    for (size_t i = 0; i < kindIcons_.size(); ++i)
+        kindIcons_[i] = paletteIcon(QString::fromLatin1(KindIcons[i]), palette(), IconSurface::Base);
+    listIcon_ = paletteIcon(QStringLiteral(":/tree/list.svg"), palette(), IconSurface::Base);
+}
+
+void ProgramView::changeEvent(QEvent* event)
+{
+    QTreeWidget::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange)
+        return;
+    drawKindIcons();
+    if (!rootNode_)
+        return;
+    const bool wasLabelling = std::exchange(labelling_, true);
+    rootNode_->setIcon(0, listIcon_);
+    for (int i = 0; i < rootNode_->childCount(); ++i)
+        if (const Program* program = programOf(rootNode_->child(i)))
+            rootNode_->child(i)->setIcon(0, program->type < ItemKindCount ? kindIcons_[program->type] : QIcon());
+    labelling_ = wasLabelling;
 }
 
 void ProgramView::setPropertyPane(PropertyForm* pane)
@@ -83,7 +97,7 @@ void ProgramView::FirstSetUp()
         return;
     labelling_ = true;
     rootNode_ = new QTreeWidgetItem(this);
-    rootNode_->setIcon(0, QIcon(QStringLiteral(":/tree/list.svg")));
+    rootNode_->setIcon(0, listIcon_);
     rootNode_->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     rootNode_->setCheckState(0, Qt::Checked);
     rootTick_ = Qt::Checked;
@@ -121,7 +135,7 @@ void ProgramView::SetNodeLabel(QTreeWidgetItem* node, const Program& program)
     const bool wasLabelling = std::exchange(labelling_, true);
     node->setCheckState(0, checkState(program.check != 0));
     node->setText(0, label);
-    node->setIcon(0, kindIcon(program.type));
+    node->setIcon(0, program.type < ItemKindCount ? kindIcons_[program.type] : QIcon());
     labelling_ = wasLabelling;
 }
 

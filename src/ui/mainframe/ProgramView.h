@@ -5,7 +5,9 @@
 
 #include "model/Program.h"
 
+#include <QIcon>
 #include <QTreeWidget>
+#include <array>
 #include <QUndoStack>
 #include <functional>
 #include <memory>
@@ -88,8 +90,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void drawKindIcons();
     void onCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
     void onItemChanged(QTreeWidgetItem* node, int column);
     void showPopup(QTreeWidgetItem* node, const QPoint& globalPos);
@@ -111,6 +115,8 @@ private:
     PropertyForm* propertyPane_ = nullptr;
     PopupRunner popupRunner_;
     QTreeWidgetItem* rootNode_ = nullptr;
+    std::array<QIcon, ItemKindCount> kindIcons_;
+    QIcon listIcon_;
     bool commitOnLeave_ = true; // false: the next selection change skips the store once
     bool loadOnSelect_ = true; // false: the next selection change skips the load once
     bool labelling_ = false; // check states are being set from the programs

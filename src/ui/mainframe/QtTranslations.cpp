@@ -52,10 +52,10 @@ void QtTranslations::use(int32_t lanID)
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     if (translator_->load(localeFor(lanID), QStringLiteral("qtbase"), QStringLiteral("_"), folder))
         installed_ = QCoreApplication::installTranslator(translator_.get());
-    // The windows keep their left-to-right arrangement in every language; the
-    // Arabic catalogue would otherwise mirror the whole application.
+    // A right-to-left language mirrors every window; Qt's own catalogue is
+    // not asked, the language chosen decides.
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        app->setLayoutDirection(Qt::LeftToRight);
+        app->setLayoutDirection(localeFor(lanID).textDirection());
 }
 
 } // namespace tessel

@@ -67,7 +67,7 @@ void SendCostPane::update()
         imageBytes_ = nothing ? 0 : build.bytes.size();
         packets_ = nothing ? 0 : count;
         text_ = texts_.textOr(u"sendCost", QStringLiteral("%1 bytes, %2 packets"))
-                    .arg(QString::number(imageBytes_), QString::number(packets_));
+                    .arg(isolated(QString::number(imageBytes_)), isolated(QString::number(packets_)));
     }
     showFitting();
 }

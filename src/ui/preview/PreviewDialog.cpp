@@ -37,16 +37,11 @@ PreviewDialog::PreviewDialog(QWidget* parent)
     // The client area is the picture; where the caption is wider, the rest
     // shows the preview pane's grey, never black that would pass for unlit LEDs.
     setAutoFillBackground(true);
-    QPalette framePalette = palette();
-    framePalette.setColor(QPalette::Window, QColor(171, 171, 171));
-    framePalette.setColor(QPalette::Base, QColor(171, 171, 171)); // the scroll area's viewport
-    setPalette(framePalette);
+    setBackgroundRole(QPalette::Mid);
 
     titleStrip_->setAutoFillBackground(true);
-    QPalette titlePalette = titleStrip_->palette();
-    titlePalette.setColor(QPalette::Window, QColor(0, 84, 166));
-    titlePalette.setColor(QPalette::WindowText, QColor(255, 255, 255));
-    titleStrip_->setPalette(titlePalette);
+    titleStrip_->setBackgroundRole(QPalette::Highlight);
+    titleStrip_->setForegroundRole(QPalette::HighlightedText);
     titleStrip_->setIndent(4);
     titleStrip_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -55,7 +50,7 @@ PreviewDialog::PreviewDialog(QWidget* parent)
     scrollArea_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     scrollArea_->setWidget(view_);
     scrollArea_->viewport()->setAutoFillBackground(true);
-    scrollArea_->viewport()->setPalette(framePalette);
+    scrollArea_->viewport()->setBackgroundRole(QPalette::Mid);
     scrollArea_->viewport()->installEventFilter(this);
     fitToPicture();
 }
@@ -224,7 +219,10 @@ void PreviewDialog::fitToPicture()
     const int clientHeight = std::min(height, maxHeight);
     titleStrip_->setGeometry(Border, Border, clientWidth, TitleHeight);
     scrollArea_->setGeometry(Border, Border + TitleHeight, clientWidth, clientHeight);
-    setGeometry(0, 0, clientWidth + 2 * Border, clientHeight + TitleHeight + 2 * Border);
+    // At the pane's top left; top right in a right-to-left window.
+    const QRect frame(0, 0, clientWidth + 2 * Border, clientHeight + TitleHeight + 2 * Border);
+    const QWidget* pane = parentWidget();
+    setGeometry(pane ? QStyle::visualRect(pane->layoutDirection(), pane->rect(), frame) : frame);
 }
 
 bool PreviewDialog::eventFilter(QObject* watched, QEvent* event)

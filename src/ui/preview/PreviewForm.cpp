@@ -2,15 +2,17 @@
 
 #include "ui/preview/PreviewDialog.h"
 
+#include <QEvent>
+
 namespace tessel {
 
 PreviewForm::PreviewForm(QWidget* parent)
     : QWidget(parent)
 {
+    // A grey of the palette in force around the picture, never black that
+    // would pass for unlit LEDs.
     setAutoFillBackground(true);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, QColor(171, 171, 171));
-    setPalette(grey);
+    setBackgroundRole(QPalette::Mid);
 }
 
 void PreviewForm::FirstSetUp()
@@ -19,6 +21,13 @@ void PreviewForm::FirstSetUp()
         return;
     dialog_ = new PreviewDialog(this);
     dialog_->show();
+}
+
+void PreviewForm::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange && dialog_)
+        dialog_->fitToPicture();
 }
 
 void PreviewForm::resizeEvent(QResizeEvent* event)

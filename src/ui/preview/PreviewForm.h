@@ -19,6 +19,7 @@ public:
 protected:
     // The preview window scrolls within the pane, so it follows its size.
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     PreviewDialog* dialog_ = nullptr;

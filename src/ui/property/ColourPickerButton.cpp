@@ -1,6 +1,7 @@
 #include "ui/property/ColourPickerButton.h"
 
 #include <QColorDialog>
+#include <QEvent>
 #include <QPainter>
 #include <QPixmap>
 
@@ -54,15 +55,22 @@ void ColourPickerButton::choose()
     emit colourChosen();
 }
 
-// The swatch fills the button but for a small margin, outlined so that black
-// and white stay visible against the button face.
+void ColourPickerButton::changeEvent(QEvent* event)
+{
+    QPushButton::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        showSwatch();
+}
+
+// The swatch fills the button but for a small margin, outlined in the
+// button's text colour so that black and white stay visible on its face.
 void ColourPickerButton::showSwatch()
 {
     const QSize size(36, 12);
     QPixmap swatch(size);
     swatch.fill(toQColor(colour_));
     QPainter painter(&swatch);
-    painter.setPen(QColor(96, 96, 96));
+    painter.setPen(palette().color(QPalette::ButtonText));
     painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
     setIconSize(size);
     setIcon(QIcon(swatch));

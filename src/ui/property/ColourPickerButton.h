@@ -27,6 +27,9 @@ signals:
     // The user chose a colour (also the one shown before).
     void colourChosen();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void choose();
     void showSwatch();

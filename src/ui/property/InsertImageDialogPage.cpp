@@ -1,4 +1,5 @@
 #include "ui/property/InsertImageDialogPage.h"
+#include "ui/MirroredPlacement.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -120,6 +121,7 @@ void InsertImageDialogPage::build(const QString& folder)
         if (current_ < 0)
             setCurrent(position);
     }
+    new MirroredPlacement(*this);
 }
 
 // Only the current icon is in the Tab order, so that Tab leaves the page in

@@ -35,6 +35,7 @@ PropertyForm::PropertyForm(AppData& data, const LanguageTable& texts, QWidget* p
     QFont guiFont = font();
     guiFont.setPixelSize(11);
     setFont(guiFont);
+    setAcceptDrops(true);
 }
 
 PropertyForm::~PropertyForm() = default;

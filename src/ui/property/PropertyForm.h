@@ -88,6 +88,10 @@ public:
     CharSpacingDialog* charSpacingDialog() const;
     YOffsetDialog* yOffsetDialog() const;
 
+    // The picture file chosen for the shown image program, as Browse takes
+    // the one of its dialog; nothing without an image program shown.
+    void takePictureFile(const QString& chosen);
+
     // The program selected in the tree; nullptr when none.
     Program* selectedProgram() const;
     void refreshPreview();
@@ -97,6 +101,12 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // A picture dropped on the pane of an image program, as Browse.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Widens the controls whose texts need more room than their rectangles
@@ -117,6 +127,7 @@ private:
     void nameControls();
     void onNameChanged(const QString& name);
     void browse();
+    bool takesPicture(const QString& path) const;
 
     // PropertyFormText.cpp
     void createTextTools();
@@ -135,6 +146,8 @@ private:
 
     // PropertyFormToolBar.cpp
     void createFormatToolBar();
+    // The images follow the palette: a change of theme draws them again.
+    void refreshFormatImages();
     void setHorAlign(uint8_t align);
     void setVerAlign(uint8_t align);
     void showSpacingPopup(SpacingPopup& popup);

@@ -2,6 +2,7 @@
 // at fixed rectangles, their language texts, and showing them by kind.
 #include "ui/property/PropertyForm.h"
 #include "ui/ControlRect.h"
+#include "ui/DropRouter.h"
 
 #include "i18n/LanguageTable.h"
 #include "model/AppData.h"
@@ -16,6 +17,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -287,6 +289,8 @@ void PropertyForm::refreshColourLists()
 
 void PropertyForm::fitControls()
 {
+    if (!setUp_)
+        return;
     // The controls of each kind share the pane with the basic and effect
     // options; those left of the kind's own controls fit the same either way.
     constexpr int Margin = 5;
@@ -354,8 +358,15 @@ void PropertyForm::onNameChanged(const QString& name)
 void PropertyForm::browse()
 {
     const bool image = fileKind_ == static_cast<uint8_t>(ItemKind::Image);
-    const QString chosen = fileChooser_(this,
-        image ? QStringLiteral("Image file(*.bmp *.png *.jpg *.jpeg *.gif)") : QStringLiteral("Gif file(*.gif)"));
+    takePictureFile(fileChooser_(this,
+        image ? QStringLiteral("Image file(*.bmp *.png *.jpg *.jpeg *.gif)") : QStringLiteral("Gif file(*.gif)")));
+}
+
+void PropertyForm::takePictureFile(const QString& chosen)
+{
+    if (shownKind_ != static_cast<uint8_t>(ItemKind::Image) && shownKind_ != static_cast<uint8_t>(ItemKind::Animation))
+        return;
+    const bool image = fileKind_ == static_cast<uint8_t>(ItemKind::Image);
     if (chosen.isEmpty() || !QFileInfo(chosen).isFile())
         return;
     // A picture not made for the LEDs is converted first; the chosen file stays as it is.
@@ -367,6 +378,64 @@ void PropertyForm::browse()
         return;
     data_.modified = 1;
     refreshPreview();
+}
+
+} // namespace tessel
+
+namespace tessel {
+
+// The types Browse offers for the kind shown.
+bool PropertyForm::takesPicture(const QString& path) const
+{
+    if (path.isEmpty())
+        return false;
+    if (shownKind_ == static_cast<uint8_t>(ItemKind::Image))
+        return DropRouter::isPictureFile(path);
+    if (shownKind_ == static_cast<uint8_t>(ItemKind::Animation))
+        return QFileInfo(path).suffix().compare(QLatin1String("gif"), Qt::CaseInsensitive) == 0;
+    return false;
+}
+
+void PropertyForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    dragMoveEvent(event);
+}
+
+void PropertyForm::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (takesPicture(DropRouter::droppedFile(*event->mimeData())))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void PropertyForm::dropEvent(QDropEvent* event)
+{
+    const QString path = DropRouter::droppedFile(*event->mimeData());
+    if (!takesPicture(path)) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // The import may ask; the drop is answered first.
+    QMetaObject::invokeMethod(this, [this, path] { takePictureFile(path); }, Qt::QueuedConnection);
+}
+
+void PropertyForm::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && setUp_)
+        refreshFormatImages();
+    else if (event->type() == QEvent::LayoutDirectionChange)
+        fitControls();
+}
+
+// Mirrored, the controls are counted from the right edge, which moves with the width.
+void PropertyForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (isRightToLeft())
+        fitControls();
 }
 
 } // namespace tessel

@@ -9,6 +9,8 @@
 #include "ui/property/InsertImageDialog.h"
 #include "ui/property/PropertyFormIds.h"
 #include "ui/property/YOffsetDialog.h"
+#include "ui/ThemedIcon.h"
+#include "ui/MirroredPlacement.h"
 
 #include <QAction>
 #include <QCursor>
@@ -23,24 +25,25 @@ namespace {
 
 struct FormatButton {
     const char* image;
+    const char* themeName; // the freedesktop name of the image, where one fits
     const char16_t* tipKey;
     bool pressable;
 };
 
 // In command order, 800 first.
 constexpr FormatButton FormatButtons[FormatCommandCount] = {
-    { "bold", u"bold", true },
-    { "italic", u"italic", true },
-    { "underline", u"underline", true },
-    { "align-left", u"alignLeft", true },
-    { "align-center", u"alignCenter", true },
-    { "align-right", u"alignRight", true },
-    { "align-top", u"alignTop", true },
-    { "align-middle", u"alignMiddle", true },
-    { "align-bottom", u"alignBottom", true },
-    { "insert-icon", u"insertImage", false },
-    { "char-spacing", u"charSpace", false },
-    { "y-offset", u"yOffset", false },
+    { "bold", "format-text-bold", u"bold", true },
+    { "italic", "format-text-italic", u"italic", true },
+    { "underline", "format-text-underline", u"underline", true },
+    { "align-left", "format-justify-left", u"alignLeft", true },
+    { "align-center", "format-justify-center", u"alignCenter", true },
+    { "align-right", "format-justify-right", u"alignRight", true },
+    { "align-top", "", u"alignTop", true },
+    { "align-middle", "", u"alignMiddle", true },
+    { "align-bottom", "", u"alignBottom", true },
+    { "insert-icon", "", u"insertImage", false },
+    { "char-spacing", "", u"charSpace", false },
+    { "y-offset", "", u"yOffset", false },
 };
 
 constexpr int ButtonSize = 24;
@@ -58,9 +61,7 @@ void PropertyForm::createFormatToolBar()
     formatToolBar_->hide();
     for (int i = 0; i < FormatCommandCount; ++i) {
         const int command = FirstFormatCommand + i;
-        auto* action
-            = new QAction(QIcon(QStringLiteral(":/format/%1.svg").arg(QLatin1String(FormatButtons[i].image))),
-                QString(), formatToolBar_);
+        auto* action = new QAction(formatToolBar_);
         action->setCheckable(FormatButtons[i].pressable);
         connect(action, &QAction::triggered, this, [this, command] { OnFormatCommand(command); });
         formatActions_.push_back(action);
@@ -73,7 +74,18 @@ void PropertyForm::createFormatToolBar()
         button->setProperty("formatCommand", command);
         button->installEventFilter(this);
     }
+    refreshFormatImages();
+    new MirroredPlacement(*formatToolBar_);
     textControls_.push_back(formatToolBar_);
+}
+
+void PropertyForm::refreshFormatImages()
+{
+    for (int i = 0; i < static_cast<int>(formatActions_.size()); ++i) {
+        const FormatButton& button = FormatButtons[i];
+        formatActions_[static_cast<size_t>(i)]->setIcon(themedIcon(QString::fromLatin1(button.themeName),
+            QStringLiteral(":/format/%1.svg").arg(QLatin1String(button.image)), palette()));
+    }
 }
 
 void PropertyForm::OnFormatCommand(int command)

@@ -4,6 +4,7 @@
 #include "model/Program.h"
 #include "ui/AccessibleNames.h"
 #include "ui/property/PropertyForm.h"
+#include "ui/MirroredPlacement.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -36,6 +37,7 @@ SpacingPopup::SpacingPopup(
     connect(plus_, &QPushButton::clicked, this, &SpacingPopup::stepUp);
     connect(slider_, &QSlider::valueChanged, this, &SpacingPopup::onValueChanged);
     showLabel(slider_->value());
+    new MirroredPlacement(*this);
 }
 
 // A stored value beyond the range (from a file) is cut to the top of the
