@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QTextEdit>
 
@@ -188,6 +189,18 @@ TEST_F(KeyboardTest, TheIconGridIsReachedWithTabAndChosenWithTheArrows)
 
     pressIn(icons, Qt::Key_Escape);
     EXPECT_FALSE(icons.isVisible());
+}
+
+TEST_F(KeyboardTest, AnAccessKeyOpensItsMenuAlsoFromTheTextEditor)
+{
+    startShown(1);
+    editor().setFocus();
+    const QString typed = editor().toPlainText();
+    QTest::keyClick(&editor(), Qt::Key_E, Qt::AltModifier);
+    QMenu* edit = frame->menuBar()->actions().at(1)->menu();
+    EXPECT_TRUE(edit->isVisible());
+    EXPECT_EQ(editor().toPlainText(), typed);
+    edit->hide();
 }
 
 TEST_F(KeyboardTest, EscapeClosesEveryDialog)
