@@ -5,6 +5,7 @@
 
 #include "ui/dialogs/PasswordDialog.h"
 #include "ui/mainframe/MenuIds.h"
+#include "ui/mainframe/SendCostPane.h"
 #include "ui/preview/PreviewDialog.h"
 #include "ui/preview/PreviewForm.h"
 #include "ui/property/InsertImageDialog.h"
@@ -18,6 +19,8 @@
 #include <QTest>
 #include <QMenuBar>
 #include <QLabel>
+#include <QProgressBar>
+#include <QTextLayout>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
@@ -120,6 +123,38 @@ TEST_F(RightToLeftTest, TheMainWindowIsMirroredInArabic)
             << plain[i].first->metaObject()->className() << " " << i;
     }
     EXPECT_EQ(preview.pos(), QPoint(0, 0));
+}
+
+// The send cost stays readable in a bar that fills from the right; its
+// numbers read in the sentence's order.
+TEST_F(RightToLeftTest, TheSendCostIsReadableInArabic)
+{
+    startIn(4, 1025);
+    frame->OnCommand(1101);
+    frame->costPane().update();
+    QProgressBar& bar = *frame->progressBar();
+    ASSERT_FALSE(bar.text().isEmpty());
+    const QImage drawn = bar.grab().toImage();
+    const int ground = drawn.pixelColor(drawn.width() / 2, 3).lightness();
+    int inked = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = drawn.width() / 4; x < drawn.width() * 3 / 4; ++x)
+            if (std::abs(drawn.pixelColor(x, y).lightness() - ground) > 100)
+                ++inked;
+    EXPECT_GT(inked, 30) << "the text is drawn in the colour of the bar";
+
+    // Laid out right to left, the byte count stands right of the packet count.
+    QTextLayout layout(bar.text(), bar.font());
+    QTextOption option;
+    option.setTextDirection(Qt::RightToLeft);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    const QString bytes = QString::number(frame->costPane().imageBytes());
+    const QString packets = QString::number(frame->costPane().packets());
+    ASSERT_NE(bytes, packets);
+    EXPECT_GT(line.cursorToX(bar.text().indexOf(bytes)), line.cursorToX(bar.text().indexOf(packets)));
 }
 
 // The pane follows its width: mirrored, the controls keep their distance

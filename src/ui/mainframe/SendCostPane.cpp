@@ -6,6 +6,7 @@
 #include "render/DeviceImage.h"
 #include "render/ScreenGeometry.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QProgressBar>
 
@@ -38,6 +39,7 @@ SendCostPane::SendCostPane(QProgressBar& bar, const AppData& data, const Languag
     bar_.setTextVisible(true);
     bar_.setAlignment(Qt::AlignCenter);
     bar_.installEventFilter(this);
+    keepTextReadable();
     showFitting();
 }
 
@@ -76,7 +78,24 @@ bool SendCostPane::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == &bar_ && event->type() == QEvent::Resize)
         showFitting();
+    else if (watched == &bar_
+        && (event->type() == QEvent::LayoutDirectionChange || event->type() == QEvent::PaletteChange))
+        keepTextReadable();
     return QObject::eventFilter(watched, event);
+}
+
+// A bar that fills from the right is drawn by some styles (Fusion) with the
+// highlighted-text colour over its empty part, white on white; there the
+// text keeps the colour of text.
+void SendCostPane::keepTextReadable()
+{
+    const QColor wanted = bar_.isRightToLeft() ? bar_.palette().color(QPalette::Text)
+                                               : QApplication::palette(&bar_).color(QPalette::HighlightedText);
+    if (bar_.palette().color(QPalette::HighlightedText) == wanted)
+        return;
+    QPalette palette = bar_.palette();
+    palette.setColor(QPalette::HighlightedText, wanted);
+    bar_.setPalette(palette);
 }
 
 void SendCostPane::showFitting()

@@ -43,6 +43,7 @@ protected:
 
 private:
     void showFitting();
+    void keepTextReadable();
 
     QProgressBar& bar_;
     const AppData& data_;
