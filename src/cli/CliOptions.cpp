@@ -1,5 +1,7 @@
 #include "cli/CliOptions.h"
 
+#include "render/ScreenGeometry.h"
+
 #include <QRegularExpression>
 
 namespace tessel::cli {
@@ -46,6 +48,14 @@ std::optional<Screen> screenOption(const CliCall& call, bool* bad)
         return std::nullopt;
     }
     return Screen { *rows, *columns };
+}
+
+Screen screenOrSettings(const std::optional<Screen>& named, const AppData& data)
+{
+    if (named)
+        return *named;
+    const ScreenGeometry preview = PreviewGeometry(data.screenPara);
+    return Screen { preview.rows, preview.columns };
 }
 
 } // namespace tessel::cli

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cli/CliCommand.h"
+#include "model/AppData.h"
 
 #include <QString>
 #include <optional>
@@ -29,5 +30,9 @@ struct Screen {
 // The value of --screen: nothing when it is not given; *bad set (and the
 // reason printed) for bad text.
 std::optional<Screen> screenOption(const CliCall& call, bool* bad);
+
+// The screen named on the command line, else the current screen parameter
+// set of the settings.
+Screen screenOrSettings(const std::optional<Screen>& named, const AppData& data);
 
 } // namespace tessel::cli

@@ -44,15 +44,6 @@ std::optional<Options> optionsOf(const CliCall& call)
     return options;
 }
 
-ScreenGeometry geometryOf(const Options& options, const AppData& data)
-{
-    if (!options.screen) {
-        const ScreenGeometry preview = PreviewGeometry(data.screenPara);
-        return BadgeGeometry(preview.rows, preview.columns, options.planes);
-    }
-    return BadgeGeometry(options.screen->rows, options.screen->columns, options.planes);
-}
-
 // The GIF in memory, so that the file (or standard output) gets it through
 // the one file writer, whole or not at all.
 PlaybackGifResult encodeGif(const BadgePlayback& playback, int zoom, QByteArray& gif)
@@ -75,7 +66,8 @@ int play(const CliCall& call)
         return status;
     const AppData& data = context.data;
     CliConsole& console = context.console;
-    const ScreenGeometry geometry = geometryOf(*options, data);
+    const Screen screen = screenOrSettings(options->screen, data);
+    const ScreenGeometry geometry = BadgeGeometry(screen.rows, screen.columns, options->planes);
     BadgePlayback playback;
     if (options->program) {
         if (*options->program > int(data.programs.size())) {

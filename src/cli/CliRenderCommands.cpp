@@ -42,15 +42,6 @@ std::optional<Options> optionsOf(const CliCall& call)
     return options;
 }
 
-// The screen named on the command line, else the current screen parameter set.
-Screen screenOf(const Options& options, const AppData& data)
-{
-    if (options.screen)
-        return *options.screen;
-    const ScreenGeometry preview = PreviewGeometry(data.screenPara);
-    return Screen { preview.rows, preview.columns };
-}
-
 // The common start of render and image: the arguments, the editor's
 // settings, and the program file read into them; then `run`.
 int runWithProgram(const CliCall& call, int (*run)(const Options& options, CliContext& context))
@@ -84,7 +75,7 @@ int renderProgram(const Options& options, CliContext& context)
             CliMessage::NoPreview, { QString::number(number), QString::number(program.type) });
         return ExitFailure;
     }
-    const Screen screen = screenOf(options, data);
+    const Screen screen = screenOrSettings(options.screen, data);
     const QImage picture
         = PreviewImage(data, program, BadgeGeometry(screen.rows, screen.columns, 0), data.paths.dataDir);
     if (picture.isNull() && program.image()) {
@@ -106,7 +97,7 @@ int renderProgram(const Options& options, CliContext& context)
 
 int writeDeviceImage(const Options& options, CliContext& context)
 {
-    const Screen screen = screenOf(options, context.data);
+    const Screen screen = screenOrSettings(options.screen, context.data);
     const ScreenGeometry geometry = BadgeGeometry(screen.rows, screen.columns, options.planes.value_or(0));
     const DeviceImageBuild build = BuildDeviceImage(context.data, geometry, context.data.paths.dataDir);
     if (build.tooManyPrograms) {
