@@ -190,6 +190,8 @@ private:
     // The playback of the selected program or of the ticked list, from the
     // start or, for the list, from the program at `listIndex`.
     void startPlayback(PlaybackScope scope, int listIndex = -1);
+    // The playback of the list as it stands, without storing the pane first.
+    void playFrom(PlaybackScope scope, int listIndex);
     void stopPlayback();
     // After an edit: the playing program starts again as it now is.
     void restartPlayback();

@@ -104,6 +104,11 @@ void CMainFrame::setUpPlayback()
 void CMainFrame::startPlayback(PlaybackScope scope, int listIndex)
 {
     storePendingEdits();
+    playFrom(scope, listIndex);
+}
+
+void CMainFrame::playFrom(PlaybackScope scope, int listIndex)
+{
     const ScreenGeometry preview = PreviewGeometry(data_.screenPara);
     const ScreenGeometry geometry = BadgeGeometry(preview.rows, preview.columns, 0);
     const Program* program = treePane_->SelectedProgram();
@@ -129,8 +134,9 @@ void CMainFrame::restartPlayback()
 {
     if (!player_ || !player_->playing())
         return;
+    // The preview refresh has just stored the pane's edits.
     const Program* program = treePane_->SelectedProgram();
-    startPlayback(player_->scope(), program ? data_.indexOf(program) : -1);
+    playFrom(player_->scope(), program ? data_.indexOf(program) : -1);
 }
 
 void CMainFrame::enablePlaybackCommands()
