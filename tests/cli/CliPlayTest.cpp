@@ -1,6 +1,7 @@
 // tessel-cli play, run as a user runs it: the GIF of a program file's
 // playback, frame by frame.
 #include "CliTestSupport.h"
+#include "support/GifFrames.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -13,23 +14,8 @@ namespace {
 
 constexpr QRgb Lit = 0xFFFF0000;
 
-struct GifFrame {
-    QImage picture;
-    int delayMs = 0;
-};
-
-std::vector<GifFrame> readGif(const QByteArray& bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "gif");
-    std::vector<GifFrame> frames;
-    QImage picture;
-    while (reader.read(&picture))
-        frames.push_back({ picture.convertToFormat(QImage::Format_RGB32), reader.nextImageDelay() });
-    return frames;
-}
+using tessel::test::GifFrame;
+using tessel::test::readGif;
 
 // The columns with a lit LED, and whether every LED is either dark or lit red.
 std::vector<int> litColumns(const QImage& screen)

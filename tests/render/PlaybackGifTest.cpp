@@ -1,4 +1,5 @@
 #include "render/PlaybackGif.h"
+#include "support/GifFrames.h"
 
 #include "RenderFixtures.h"
 #include "render/LedView.h"
@@ -11,23 +12,8 @@ using namespace tessel::test;
 
 namespace {
 
-struct GifFrame {
-    QImage picture;
-    int delayMs = 0;
-};
-
-std::vector<GifFrame> readGif(const QByteArray& bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "gif");
-    std::vector<GifFrame> frames;
-    QImage picture;
-    while (reader.read(&picture))
-        frames.push_back({ picture.convertToFormat(QImage::Format_RGB32), reader.nextImageDelay() });
-    return frames;
-}
+using tessel::test::GifFrame;
+using tessel::test::readGif;
 
 class PlaybackGifTest : public ::testing::Test {
 protected:
