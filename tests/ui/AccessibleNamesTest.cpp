@@ -1,6 +1,7 @@
 // What a screen reader finds, in every language: every control a user can
 // act on has a name, and every menu item an access key of its own in its menu.
 #include "MainFrameTestSupport.h"
+#include "StandaloneDialogs.h"
 
 #include "ui/AccessKeys.h"
 #include "ui/device/CommDialog.h"
@@ -154,18 +155,9 @@ TEST_P(AccessibleNamesTest, TheMainWindowWithEachKindOfProgram)
 TEST_P(AccessibleNamesTest, EveryDialog)
 {
     data.commType = 1; // the serial port's list is shown
-    QImage picture(40, 12, QImage::Format_RGB32);
-    picture.fill(Qt::white);
     frame->OnCommand(1101);
     PropertyForm& pane = *frame->propertyPane();
-    std::vector<std::unique_ptr<QWidget>> dialogs;
-    dialogs.push_back(std::make_unique<SoftwareOptionDialog>(data, texts, frame.get()));
-    dialogs.push_back(std::make_unique<CommDialog>(data, texts, frame.get()));
-    dialogs.push_back(std::make_unique<PasswordDialog>(texts, frame.get()));
-    dialogs.push_back(std::make_unique<ScreenParaDialog>(data, texts, *link, frame.get()));
-    dialogs.push_back(std::make_unique<AboutDialog>(texts, frame.get()));
-    dialogs.push_back(
-        std::make_unique<PictureImportDialog>(picture, LedPictureOptions {}, 48, texts, frame.get()));
+    const auto dialogs = standaloneDialogs(data, texts, *link, *frame);
     std::vector<QWidget*> windows { pane.insertIconDialog(), pane.charSpacingDialog(), pane.yOffsetDialog() };
     for (const auto& dialog : dialogs)
         windows.push_back(dialog.get());

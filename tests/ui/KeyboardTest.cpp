@@ -2,6 +2,7 @@
 // programs moved and their pop-ups opened from the tree, icons chosen with
 // the arrows, and Escape closing every dialog.
 #include "MainFrameTestSupport.h"
+#include "StandaloneDialogs.h"
 
 #include "ui/device/CommDialog.h"
 #include "ui/device/ScreenParaDialog.h"
@@ -206,16 +207,7 @@ TEST_F(KeyboardTest, AnAccessKeyOpensItsMenuAlsoFromTheTextEditor)
 TEST_F(KeyboardTest, EscapeClosesEveryDialog)
 {
     startShown(1);
-    QImage picture(40, 12, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    std::vector<std::unique_ptr<QDialog>> dialogs;
-    dialogs.push_back(std::make_unique<SoftwareOptionDialog>(data, texts, frame.get()));
-    dialogs.push_back(std::make_unique<CommDialog>(data, texts, frame.get()));
-    dialogs.push_back(std::make_unique<PasswordDialog>(texts, frame.get()));
-    dialogs.push_back(std::make_unique<ScreenParaDialog>(data, texts, *link, frame.get()));
-    dialogs.push_back(std::make_unique<AboutDialog>(texts, frame.get()));
-    dialogs.push_back(
-        std::make_unique<PictureImportDialog>(picture, LedPictureOptions {}, 48, texts, frame.get()));
+    const auto dialogs = standaloneDialogs(data, texts, *link, *frame);
     for (const auto& dialog : dialogs) {
         dialog->open();
         QCoreApplication::processEvents();
