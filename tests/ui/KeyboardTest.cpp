@@ -70,11 +70,11 @@ protected:
         return result;
     }
 
-    // The texts of the pop-up the tree opens; the item with the key is chosen.
-    QStringList popupTexts(const QString& chosenKey = QString())
+    // Records into `texts` the items of the pop-up the tree opens next; the
+    // item with the key is chosen.
+    void recordPopup(QStringList& texts, const QString& chosenKey = QString())
     {
-        QStringList texts;
-        tree().setPopupRunner([&](QMenu& popup, const QPoint&) -> QAction* {
+        tree().setPopupRunner([this, &texts, chosenKey](QMenu& popup, const QPoint&) -> QAction* {
             QAction* chosen = nullptr;
             for (QAction* item : popup.actions()) {
                 texts << item->text();
@@ -83,7 +83,6 @@ protected:
             }
             return chosen;
         });
-        return texts;
     }
 };
 
@@ -140,13 +139,15 @@ TEST_F(KeyboardTest, ShiftF10AndTheMenuKeyOpenThePopupOfTheSelectedNode)
     startShown(2);
     tree().setFocus();
     tree().setCurrentItem(tree().rootNode());
-    QStringList shown = popupTexts();
+    QStringList shown;
+    recordPopup(shown);
     press(Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_EQ(shown.size(), 6) << "the root's pop-up";
     EXPECT_EQ(shown.value(1), text(u"addText"));
 
     tree().setCurrentItem(tree().rootNode()->child(0));
-    QStringList chosen = popupTexts(u"moveDown"_qs);
+    QStringList chosen;
+    recordPopup(chosen, u"moveDown"_qs);
     press(Qt::Key_Menu);
     EXPECT_EQ(chosen, (QStringList { text(u"del"), text(u"moveUp"), text(u"moveDown") }));
     EXPECT_EQ(names(), (QStringList { u"Text2"_qs, u"Text1"_qs }));
