@@ -30,15 +30,13 @@ void initCliContext(CliContext& context)
 {
     QString reason;
     if (!initSettings(context.data, LocateAppPaths(QCoreApplication::applicationDirPath()), &reason))
-        context.console.error(QStringLiteral("warning: the settings file '%1' cannot be read (%2); the default "
-                                             "settings are used")
-                                  .arg(context.data.paths.appXmlPath, reason));
+        context.console.error(CliMessage::SettingsUnreadable, { context.data.paths.appXmlPath, reason });
     // A FIFO or a device is skipped unread; the tool says so.
     const QString language = languageFileName(systemLanguageId());
     const QString languagePath = context.data.paths.dataDir + QStringLiteral("language/") + language;
     if (!language.isEmpty() && fileKindOf(languagePath) != FileKind::Regular
         && fileKindOf(languagePath) != FileKind::Missing)
-        context.console.error(QStringLiteral("warning: '%1' is not a regular file and is not read").arg(languagePath));
+        context.console.error(CliMessage::NotARegularFile, { languagePath });
 }
 
 QString programPathFromArgument(const CliContext& context, const QString& argument)
@@ -113,9 +111,7 @@ int readProgramArgument(CliContext& context, const QString& argument)
     data.currentPath = path;
     data.clearPrograms();
     if (readProgramFile(data, path) != ProgramFileState::Whole)
-        context.console.error(QStringLiteral("warning: '%1' is damaged or cut off; %2 programs could be read")
-                                  .arg(argument)
-                                  .arg(data.programs.size()));
+        context.console.error(CliMessage::FileDamaged, { argument, QString::number(data.programs.size()) });
     return ExitSuccess;
 }
 

@@ -69,11 +69,9 @@ bool printTooManyFrames(const CliConsole& console, const AppData& data, const De
     if (build.tooManyFramesProgram <= 0 || build.tooManyFramesProgram > int(data.programs.size()))
         return false;
     const Program& program = *data.programs[size_t(build.tooManyFramesProgram - 1)];
-    console.error(QStringLiteral("program %1 ('%2') needs %3 frames: a program holds at most %4")
-                      .arg(build.tooManyFramesProgram)
-                      .arg(program.name)
-                      .arg(build.framesNeeded)
-                      .arg(MaxFrameCount));
+    console.error(CliMessage::TooManyFrames,
+        { QString::number(build.tooManyFramesProgram), program.name, QString::number(build.framesNeeded),
+            QString::number(MaxFrameCount) });
     return true;
 }
 

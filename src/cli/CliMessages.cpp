@@ -70,6 +70,11 @@ constexpr Entry Entries[] = {
     { CliMessage::PlaybackCut, "cliPlaybackCut",
         "the playback is too long for one GIF: it holds the first %1 of %2 seconds" },
     { CliMessage::NothingToPlay, "cliNothingToPlay", "nothing to play: tick at least one text or picture program" },
+    { CliMessage::SettingsUnreadable, "cliSettingsUnreadable",
+        "warning: the settings file '%1' cannot be read (%2); the default settings are used" },
+    { CliMessage::NotARegularFile, "cliNotARegularFile", "warning: '%1' is not a regular file and is not read" },
+    { CliMessage::FileDamaged, "cliFileDamaged", "warning: '%1' is damaged or cut off; %2 programs could be read" },
+    { CliMessage::TooManyFrames, "cliTooManyFrames", "program %1 ('%2') needs %3 frames: a program holds at most %4" },
 };
 
 constexpr bool inEnumOrder()

@@ -50,6 +50,10 @@ enum class CliMessage {
     PlaybackTooLarge,
     PlaybackCut,
     NothingToPlay,
+    SettingsUnreadable,
+    NotARegularFile,
+    FileDamaged,
+    TooManyFrames,
 };
 
 // The further key of a message, e.g. "cliUnknownOption".

@@ -183,7 +183,8 @@ const QStringList& LanguageTable::furtherKeys()
         QStringLiteral("cliNotABadge"), QStringLiteral("cliNoReply"), QStringLiteral("cliNoHidLibrary"),
         QStringLiteral("cliNoHidraw"), QStringLiteral("cliNoBadgeAttached"), QStringLiteral("cliBadgeNoAccess"),
         QStringLiteral("cliPlaysNothing"), QStringLiteral("cliPlaybackListCut"), QStringLiteral("cliPlaybackTooLarge"),
-        QStringLiteral("cliPlaybackCut"), QStringLiteral("cliNothingToPlay"),
+        QStringLiteral("cliPlaybackCut"), QStringLiteral("cliNothingToPlay"), QStringLiteral("cliSettingsUnreadable"),
+        QStringLiteral("cliNotARegularFile"), QStringLiteral("cliFileDamaged"), QStringLiteral("cliTooManyFrames"),
         // names and descriptions for screen readers
         QStringLiteral("programText"), QStringLiteral("programList"), QStringLiteral("fontList"),
         QStringLiteral("sizeList"), QStringLiteral("textColourList"), QStringLiteral("backColourList"),

@@ -165,6 +165,11 @@ TEST_F(CliStreamsTest, OneLanguagePerRun)
     const CliRun result = run({ "send", "long.led", "--device", "sim", "--sim-fault", "stop-after=1" });
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "tessel-cli: das Namensschild antwortet nicht mehr\n");
+    // Warnings too.
+    write(QStringLiteral("cut.led"), "<Records><Program check=\"1\" type=\"0\" name=\"a\" summary=\"s\"/>");
+    const CliRun cut = run({ "list", "cut.led" });
+    EXPECT_EQ(cut.status, 0);
+    EXPECT_EQ(cut.err, "tessel-cli: Warnung: 'cut.led' ist beschädigt oder unvollständig; gelesene Programme: 1\n");
 }
 
 TEST_F(CliStreamsTest, TextIsWrittenInTheLocalesCharacterSet)
