@@ -18,7 +18,8 @@ bool writeOutputFile(const CliConsole& console, const QString& path, QByteArrayV
 
 void printWriteError(const CliConsole& console, const QString& path, const FileError& error)
 {
-    console.error(writeFailedMessage(console.texts(), systemLanguageId(), path, error.message));
+    // The reason on the message's own line, as every other failure of the tool gives it.
+    console.error(withReason(writeFailedMessage(console.texts(), systemLanguageId(), path, QString()), error.message));
 }
 
 } // namespace tessel::cli

@@ -96,7 +96,8 @@ TEST_F(CliOutputTest, AFullDiskFailsWithTheSystemsReasonAndKeepsTheOldFile)
     for (const QString& command : outputs) {
         const CliRun full = run({ command, list_, QStringLiteral("-o"), target });
         EXPECT_EQ(full.status, 1) << qPrintable(command);
-        EXPECT_TRUE(full.err.contains("No space left on device")) << full.err.constData();
+        EXPECT_TRUE(full.err.contains("(No space left on device)\n")) << full.err.constData();
+        EXPECT_EQ(full.err.count('\n'), 1) << full.err.constData();
         EXPECT_EQ(read(target), "old");
     }
     EXPECT_EQ(QDir(disk).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
