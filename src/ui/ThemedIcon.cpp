@@ -1,5 +1,7 @@
 #include "ui/ThemedIcon.h"
 
+#include "ui/IconContrast.h"
+
 #include <QFile>
 #include <QPainter>
 #include <QPalette>
@@ -37,6 +39,9 @@ constexpr DarkVariant DarkVariants[] = {
 // Where the renderer is asked for a size it has not got, the drawing is
 // rendered again, so it stays sharp at every scale.
 constexpr int RenderedSizes[] = { 16, 20, 24, 32, 40, 48, 64 };
+
+// The size at which a theme's image is judged: that of the tool bars.
+constexpr int ThemeCheckSize = 24;
 
 bool isDark(const QColor& colour)
 {
@@ -86,8 +91,14 @@ QIcon paletteIcon(const QString& resource, const QPalette& palette, IconSurface 
 
 QIcon themedIcon(const QString& themeName, const QString& resource, const QPalette& palette, IconSurface surface)
 {
-    if (!themeName.isEmpty() && QIcon::hasThemeIcon(themeName))
-        return QIcon::fromTheme(themeName);
+    if (!themeName.isEmpty() && QIcon::hasThemeIcon(themeName)) {
+        // Many themes draw for a light surface only (dark glyphs that vanish
+        // on a dark bar); such an image gives way to the program's own.
+        const QIcon themed = QIcon::fromTheme(themeName);
+        const QColor ground = palette.color(surface == IconSurface::Base ? QPalette::Base : QPalette::Window);
+        if (isLegible(themed, QSize(ThemeCheckSize, ThemeCheckSize), ground))
+            return themed;
+    }
     return paletteIcon(resource, palette, surface);
 }
 

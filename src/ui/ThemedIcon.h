@@ -15,7 +15,8 @@ namespace tessel {
 enum class IconSurface { Window, Base };
 
 // The theme's image called `themeName` (a freedesktop icon name; empty for
-// none), else the drawing `resource` recoloured for the palette.
+// none) where it can be told from the surface in this palette, else the
+// drawing `resource` recoloured for the palette.
 QIcon themedIcon(const QString& themeName, const QString& resource, const QPalette& palette,
     IconSurface surface = IconSurface::Window);
 

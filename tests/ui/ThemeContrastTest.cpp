@@ -3,6 +3,8 @@
 // bar, also after the palette changes under a running window.
 #include "MainFrameTestSupport.h"
 
+#include "ui/IconContrast.h"
+#include "ui/ThemedIcon.h"
 #include "ui/device/ScreenParaDialog.h"
 #include "ui/property/PropertyForm.h"
 #include "ui/property/PropertyFormIds.h"
@@ -13,55 +15,10 @@
 #include <QStyleFactory>
 #include <QToolBar>
 #include <QToolButton>
-#include <cmath>
+#include <QTemporaryDir>
 
 namespace tessel::test {
 namespace {
-
-double luminance(QRgb colour)
-{
-    const auto channel = [](int value) {
-        const double c = value / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) + 0.0722 * channel(qBlue(colour));
-}
-
-double contrast(QRgb a, QRgb b)
-{
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-// The share of the image's outline that reaches 3 : 1 against the
-// background: the drawn pixels (at least half covering) next to undrawn
-// ones, laid over the background. The outline carries the shape; paper
-// inside it may be as light as the bar.
-double legibleShare(const QIcon& icon, const QSize& size, const QColor& background)
-{
-    const QImage drawn = icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
-    QImage laid(drawn.size(), QImage::Format_RGB32);
-    laid.fill(background);
-    QPainter painter(&laid);
-    painter.drawImage(0, 0, drawn);
-    painter.end();
-    const auto isDrawn = [&drawn](int x, int y) {
-        return x >= 0 && y >= 0 && x < drawn.width() && y < drawn.height() && qAlpha(drawn.pixel(x, y)) >= 128;
-    };
-    int outline = 0;
-    int legible = 0;
-    for (int y = 0; y < drawn.height(); ++y)
-        for (int x = 0; x < drawn.width(); ++x) {
-            if (!isDrawn(x, y)
-                || (isDrawn(x - 1, y) && isDrawn(x + 1, y) && isDrawn(x, y - 1) && isDrawn(x, y + 1)))
-                continue;
-            ++outline;
-            if (contrast(laid.pixel(x, y), background.rgb()) >= 3.0)
-                ++legible;
-        }
-    return outline == 0 ? 0.0 : static_cast<double>(legible) / outline;
-}
 
 QPalette darkPalette()
 {
@@ -176,6 +133,39 @@ TEST_F(ThemeContrastTest, TheTreeImagesFollowThePalette)
         for (int i = 0; i < root->childCount(); ++i)
             EXPECT_GE(legibleShare(root->child(i)->icon(0), tree().iconSize(), base), 0.5) << i;
     }
+}
+
+// A theme drawn for light bars only (dark glyphs) keeps its images on a
+// light bar and gives way to the program's own drawing on a dark one.
+TEST_F(ThemeContrastTest, AThemeImageThatVanishesOnTheBarGivesWay)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString theme = folder.filePath(QStringLiteral("lightonly"));
+    ASSERT_TRUE(QDir().mkpath(theme + QStringLiteral("/24x24/actions")));
+    QFile index(theme + QStringLiteral("/index.theme"));
+    ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+    index.write("[Icon Theme]\nName=lightonly\nDirectories=24x24/actions\n\n"
+                "[24x24/actions]\nSize=24\nType=Fixed\n");
+    index.close();
+    QImage glyph(24, 24, QImage::Format_ARGB32);
+    glyph.fill(Qt::transparent);
+    QPainter painter(&glyph);
+    painter.fillRect(QRect(6, 4, 12, 16), QColor(46, 52, 54));
+    painter.end();
+    ASSERT_TRUE(glyph.save(theme + QStringLiteral("/24x24/actions/format-text-bold.png")));
+    QIcon::setThemeSearchPaths({ folder.path() });
+    QIcon::setThemeName(QStringLiteral("lightonly"));
+    ASSERT_TRUE(QIcon::hasThemeIcon(QStringLiteral("format-text-bold")));
+
+    const auto centre = [](const QIcon& icon) { return icon.pixmap(24, 24).toImage().pixelColor(12, 12); };
+    const QPalette light = QApplication::style()->standardPalette();
+    const QIcon onLight = themedIcon(QStringLiteral("format-text-bold"), QStringLiteral(":/format/bold.svg"), light);
+    EXPECT_EQ(centre(onLight), QColor(46, 52, 54));
+    const QIcon onDark
+        = themedIcon(QStringLiteral("format-text-bold"), QStringLiteral(":/format/bold.svg"), darkPalette());
+    EXPECT_NE(centre(onDark), QColor(46, 52, 54));
+    EXPECT_TRUE(isLegible(onDark, QSize(24, 24), darkPalette().color(QPalette::Window)));
 }
 
 } // namespace
