@@ -1,9 +1,9 @@
 // tessel-cli list and resave: the program file as the editor reads and saves it.
 #include "cli/CliCommand.h"
 #include "cli/CliContext.h"
+#include "cli/CliOutputFile.h"
 #include "cli/CliProgramJson.h"
 #include "cli/CliTerminalText.h"
-#include "files/FileMessages.h"
 #include "files/ProgramFile.h"
 #include "files/ProgramPath.h"
 
@@ -50,9 +50,7 @@ int runResave(const CliCall& call)
     const QString target = programPathFromArgument(context, call.arguments.at(1));
     QString reason;
     if (!writeProgramFile(context.data, target, &reason)) {
-        call.console.error(withReason(writeFailedMessage(context.texts, context.data.lanID,
-                                          resolveProgramPath(context.data, target), QString()),
-            reason));
+        printWriteError(call.console, resolveProgramPath(context.data, target), reason);
         return ExitFailure;
     }
     return ExitSuccess;

@@ -18,8 +18,13 @@ bool writeOutputFile(const CliConsole& console, const QString& path, QByteArrayV
 
 void printWriteError(const CliConsole& console, const QString& path, const FileError& error)
 {
-    // The reason on the message's own line, as every other failure of the tool gives it.
-    console.error(withReason(writeFailedMessage(console.texts(), systemLanguageId(), path, QString()), error.message));
+    printWriteError(console, path, error.message);
+}
+
+void printWriteError(const CliConsole& console, const QString& path, const QString& reason)
+{
+    // The reason on the same line as the message, as every failure of the tool gives it.
+    console.error(withReason(writeFailedMessage(console.texts(), systemLanguageId(), path, QString()), reason));
 }
 
 } // namespace tessel::cli

@@ -17,5 +17,6 @@ bool writeOutputFile(const CliConsole& console, const QString& path, QByteArrayV
 
 // The failed-write message with the system's reason, on standard error.
 void printWriteError(const CliConsole& console, const QString& path, const FileError& error);
+void printWriteError(const CliConsole& console, const QString& path, const QString& reason);
 
 } // namespace tessel::cli

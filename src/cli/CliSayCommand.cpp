@@ -6,9 +6,9 @@
 #include "cli/CliDevice.h"
 #include "cli/CliExchange.h"
 #include "cli/CliOptions.h"
+#include "cli/CliOutputFile.h"
 #include "cli/CliSayProgram.h"
 #include "encoding/CodePage.h"
-#include "files/FileMessages.h"
 #include "files/ProgramFile.h"
 #include "files/ProgramPath.h"
 #include "render/NewTextFormat.h"
@@ -158,9 +158,7 @@ int writeSayFile(CliContext& context, const QString& output)
     QString reason;
     if (writeProgramFile(context.data, target, &reason, DashPath::StandardOutput))
         return ExitSuccess;
-    context.console.error(withReason(writeFailedMessage(context.texts, context.data.lanID,
-                                         resolveProgramPath(context.data, target), QString()),
-        reason));
+    printWriteError(context.console, resolveProgramPath(context.data, target), reason);
     return ExitFailure;
 }
 

@@ -19,14 +19,15 @@ double luminance(QRgb colour)
     return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) + 0.0722 * channel(qBlue(colour));
 }
 
-} // namespace
-
+// From 1 (alike) to 21 (black on white).
 double contrastRatio(QRgb a, QRgb b)
 {
     const double la = luminance(a);
     const double lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
+
+} // namespace
 
 double legibleShare(const QIcon& icon, const QSize& size, const QColor& background)
 {

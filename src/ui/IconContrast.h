@@ -9,9 +9,6 @@
 
 namespace tessel {
 
-// The contrast ratio of two colours, from 1 (alike) to 21 (black on white).
-double contrastRatio(QRgb a, QRgb b);
-
 // The share (0-1) of the drawn pixels at the image's edge (at least half
 // covering, next to undrawn ones) that reach 3 : 1 laid over the background.
 // The outline carries the shape; paper inside it may be as light as the bar.

@@ -43,6 +43,12 @@ constexpr int RenderedSizes[] = { 16, 20, 24, 32, 40, 48, 64 };
 // The size at which a theme's image is judged: that of the tool bars.
 constexpr int ThemeCheckSize = 24;
 
+// The colour the image is drawn on.
+QColor groundOf(const QPalette& palette, IconSurface surface)
+{
+    return palette.color(surface == IconSurface::Base ? QPalette::Base : QPalette::Window);
+}
+
 bool isDark(const QColor& colour)
 {
     return colour.lightnessF() < 0.5;
@@ -53,7 +59,7 @@ QByteArray recoloured(QByteArray svg, const QPalette& palette, IconSurface surfa
     const bool base = surface == IconSurface::Base;
     const QColor ink = palette.color(base ? QPalette::Text : QPalette::WindowText);
     const QColor paper = palette.color(QPalette::Base);
-    const QColor ground = palette.color(base ? QPalette::Base : QPalette::Window);
+    const QColor ground = groundOf(palette, surface);
     // Each colour is replaced by a marker first, so that no replacement is
     // taken for an original colour by a later one.
     svg.replace(InkColour, "@ink@");
@@ -95,8 +101,7 @@ QIcon themedIcon(const QString& themeName, const QString& resource, const QPalet
         // Many themes draw for a light surface only (dark glyphs that vanish
         // on a dark bar); such an image gives way to the program's own.
         const QIcon themed = QIcon::fromTheme(themeName);
-        const QColor ground = palette.color(surface == IconSurface::Base ? QPalette::Base : QPalette::Window);
-        if (isLegible(themed, QSize(ThemeCheckSize, ThemeCheckSize), ground))
+        if (isLegible(themed, QSize(ThemeCheckSize, ThemeCheckSize), groundOf(palette, surface)))
             return themed;
     }
     return paletteIcon(resource, palette, surface);
